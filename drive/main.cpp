@@ -1,0 +1,13 @@
+// korvane-drive: runs the table headless in the current folder, reading one
+// command a line from standard input.
+#include <iostream>
+
+#include "drive/driver.h"
+#include "platform/disk_files.h"
+
+int main() {
+    korvane::DiskFiles files;
+    korvane::Driver driver(files, std::cout, std::cerr);
+    driver.run(std::cin);
+    return 0;
+}

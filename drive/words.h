@@ -1,0 +1,18 @@
+#pragma once
+// Reading the driver's command lines.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvane {
+
+std::vector<std::string> splitWords(const std::string& line);
+
+// A whole decimal integer, optionally signed, nothing else; out of int64 range is no number.
+std::optional<int64_t> wholeNumber(const std::string& word);
+
+// A text for a quoted field: backslash and double quote escaped, CR and LF as \r and \n.
+std::string quoted(const std::string& text);
+
+}  // namespace korvane

@@ -1,0 +1,22 @@
+#pragma once
+// Text files in the current folder, for the cash file. Writing goes to a fresh
+// file beside the old one and is renamed over it, so a crash or a full disk
+// leaves either the old cash or the new, never half of one.
+#include "platform/services.h"
+
+namespace korvane {
+
+class DiskFiles : public TextFiles {
+  public:
+    // Anything larger is not a file the game wrote.
+    static constexpr long kLargestReadable = 64 * 1024;
+
+    bool exists(const std::string& name) override;
+    FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
+    FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;
+};
+
+// Splits at CR LF, a lone LF or a lone CR; no line end stays in a line.
+std::vector<std::string> splitLines(const std::string& bytes);
+
+}  // namespace korvane

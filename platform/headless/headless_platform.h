@@ -1,0 +1,30 @@
+#pragma once
+// Everything a window needs from outside, for running the table without a screen.
+#include "platform/headless/memory_files.h"
+#include "platform/headless/recording_sound.h"
+#include "platform/headless/scripted_boxes.h"
+#include "platform/headless/scripted_random.h"
+#include "platform/headless/virtual_clock.h"
+
+namespace korvane {
+
+class HeadlessPlatform {
+  public:
+    // Files in memory unless a test or the driver hands in its own.
+    explicit HeadlessPlatform(TextFiles* files = nullptr) : files_(files ? *files : memoryFiles) {}
+    HeadlessPlatform(const HeadlessPlatform&) = delete;
+    HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
+
+    Services services() { return Services{boxes, sound, files_, random, clock, clock}; }
+
+    VirtualClock clock;
+    ScriptedBoxes boxes{clock};
+    RecordingSound sound;
+    MemoryFiles memoryFiles;
+    ScriptedRandom random;
+
+  private:
+    TextFiles& files_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,25 @@
+#include "platform/headless/memory_files.h"
+
+#include "platform/disk_files.h"
+
+namespace korvane {
+
+FileResult MemoryFiles::readLines(const std::string& name, std::vector<std::string>& lines) {
+    lines.clear();
+    if (unreadable.count(name)) return {false, "permission denied"};
+    auto found = files.find(name);
+    if (found == files.end()) return {false, "no such file"};
+    lines = splitLines(found->second);
+    return {};
+}
+
+FileResult MemoryFiles::writeLines(const std::string& name, const std::vector<std::string>& lines) {
+    if (unwritable.count(name)) return {false, "permission denied"};
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += line + "\r\n";
+    files[name] = bytes;
+    return {};
+}
+
+}  // namespace korvane

@@ -1,0 +1,38 @@
+#pragma once
+// Time for the tests: it stands still until a test moves it on, and then every
+// timer tick due on the way is delivered in order, on the caller's thread.
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "platform/services.h"
+#include "platform/timer.h"
+
+namespace korvane {
+
+class VirtualClock : public TimerHost, public Clock {
+  public:
+    explicit VirtualClock(double startSecondsSinceMidnight = 12 * 3600.0)
+        : start_(startSecondsSinceMidnight) {}
+
+    void timerChanged(Timer& timer) override;
+    double secondsSinceMidnight() override;
+
+    // Moves the clock on by `milliseconds`, delivering each tick due at or before
+    // the new time. A tick may move the clock itself (a box left open while time
+    // passes); the clock never goes back.
+    void advance(int64_t milliseconds);
+    int64_t now() const { return now_; }
+    int64_t ticksDelivered() const { return ticks_; }
+
+  private:
+    Timer* nextDue(int64_t until);
+
+    double start_;
+    int64_t now_ = 0;
+    int64_t ticks_ = 0;
+    std::vector<Timer*> order_;      // first come first served on a shared due time
+    std::map<Timer*, int64_t> due_;  // running timers and their next tick
+};
+
+}  // namespace korvane

@@ -1,0 +1,176 @@
+#include "platform/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace korvane {
+namespace {
+
+bool skipped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The readable part of a text, gathered without the skipped characters.
+struct Reading {
+    bool negative = false;
+    std::string mantissa;     // digits and at most one '.'
+    long exponent = 0;        // saturated, so a huge exponent cannot overflow
+    int leadingDigits = 0;    // significant digits before the point
+    int zerosAfterPoint = 0;  // zeros between the point and the first nonzero digit
+    bool nonzero = false;
+};
+
+class Scanner {
+  public:
+    explicit Scanner(std::string_view text) : text_(text) {}
+    char peek() {
+        while (pos_ < text_.size() && skipped(text_[pos_]))
+            ++pos_;
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    void take() { ++pos_; }
+
+  private:
+    std::string_view text_;
+    size_t pos_ = 0;
+};
+
+void readMantissa(Scanner& in, Reading& r) {
+    bool point = false;
+    for (char c = in.peek(); digit(c) || (c == '.' && !point); c = in.peek()) {
+        in.take();
+        r.mantissa += c;
+        if (c == '.') {
+            point = true;
+        } else if (c != '0') {
+            r.nonzero = true;
+        } else if (!r.nonzero && point) {
+            ++r.zerosAfterPoint;
+        }
+        if (c != '.' && !point && r.nonzero) ++r.leadingDigits;
+    }
+}
+
+void readExponent(Scanner& in, Reading& r) {
+    if (in.peek() != 'e' && in.peek() != 'E') return;
+    in.take();
+    bool negative = false;
+    if (in.peek() == '+' || in.peek() == '-') {
+        negative = in.peek() == '-';
+        in.take();
+    }
+    for (char c = in.peek(); digit(c); c = in.peek()) {
+        in.take();
+        if (r.exponent < 1000000) r.exponent = r.exponent * 10 + (c - '0');
+    }
+    if (negative) r.exponent = -r.exponent;
+}
+
+Reading read(std::string_view text) {
+    Scanner in(text);
+    Reading r;
+    if (in.peek() == '+' || in.peek() == '-') {
+        r.negative = in.peek() == '-';
+        in.take();
+    }
+    readMantissa(in, r);
+    if (!r.mantissa.empty() && r.mantissa != ".") readExponent(in, r);
+    return r;
+}
+
+}  // namespace
+
+double numericValue(std::string_view text) {
+    const Reading r = read(text);
+    if (!r.nonzero) return 0.0;
+    // Decimal magnitude of the first significant digit decides overflow against
+    // underflow before the conversion is asked to deal with it.
+    const long magnitude =
+        (r.leadingDigits > 0 ? r.leadingDigits : -r.zerosAfterPoint) + r.exponent;
+    double value = 0.0;
+    if (magnitude > 400) {
+        value = std::numeric_limits<double>::max();
+    } else if (magnitude < -400) {
+        value = 0.0;
+    } else {
+        const std::string number = r.mantissa + "e" + std::to_string(r.exponent);
+        auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+        (void)end;
+        if (error == std::errc::result_out_of_range) {
+            value = magnitude > 0 ? std::numeric_limits<double>::max() : 0.0;
+        }
+        if (std::isinf(value)) value = std::numeric_limits<double>::max();
+    }
+    return r.negative ? -value : value;
+}
+
+namespace {
+
+std::string wholeText(double value) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.0f", value);
+    return buffer;
+}
+
+// Fifteen significant digits, as the table has always shown its money, written
+// out in full rather than with an exponent.
+std::string fractionText(double value) {
+    char digits[40];
+    std::snprintf(digits, sizeof digits, "%.14e", value);
+    const double rounded = std::strtod(digits, nullptr);
+    if (rounded == std::floor(rounded)) return wholeText(rounded);
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
+    const int decimals = std::clamp(14 - magnitude, 0, 340);
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
+    std::string text(buffer);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+std::string plainText(double value) {
+    if (std::isnan(value)) return "0";
+    if (std::isinf(value)) value = std::copysign(std::numeric_limits<double>::max(), value);
+    std::string text = value == std::floor(value) ? wholeText(value) : fractionText(value);
+    return text == "-0" ? "0" : text;
+}
+
+std::string blankText(double value) {
+    std::string text = plainText(value);
+    return text.front() == '-' ? text : " " + text;
+}
+
+double roundHalfEven(double value) {
+    if (!std::isfinite(value)) return value;
+    // nearbyint follows the current rounding mode, which the game never changes
+    // from round-to-nearest-even.
+    return std::nearbyint(value);
+}
+
+int16_t toInt16(double value) {
+    const double r = roundHalfEven(value);
+    if (std::isnan(r)) return 0;
+    if (r >= 32767.0) return 32767;
+    if (r <= -32768.0) return -32768;
+    return static_cast<int16_t>(r);
+}
+
+int32_t toInt32(double value) {
+    const double r = roundHalfEven(value);
+    if (std::isnan(r)) return 0;
+    if (r >= 2147483647.0) return 2147483647;
+    if (r <= -2147483648.0) return -2147483647 - 1;
+    return static_cast<int32_t>(r);
+}
+
+}  // namespace korvane

@@ -1,0 +1,95 @@
+#include "table/form1.h"
+
+#include "bank/cash_file.h"
+#include "platform/number_text.h"
+#include "ui/sound_cues.h"
+#include "ui/texts.h"
+
+namespace korvane {
+
+Form1::Form1(const Services& services) : services_(services) {
+    for (Timer* timer : {&Timer1, &Timer2, &Timer3})
+        timer->attach(&services_.timers);
+    HScroll1.onChange = [this] { HScroll1_Change(); };
+    HScroll1.onScroll = [this] { HScroll1_Scroll(); };
+}
+
+void Form1::Form_Load() {
+    Timer1.setInterval(2000);
+    Timer1.setEnabled(false);
+    Timer2.setInterval(500);
+    Timer2.setEnabled(false);
+    Timer3.setInterval(300);
+    Timer3.setEnabled(false);
+    Frame4.place.top = 2640;   // the chooser, when shown, lies over the middle of the table
+    playSound(kStartUpSound);  // whatever the sound switch says
+    Label16.caption = "  ";
+    Picture1(5).picture = Picture1(10).picture;
+    Picture1(11).picture = Picture1(5).picture;
+    CheatMode = false;
+    Me.height = 8850;
+    Me.width = 10515;
+    DealerStandsAt = 17;
+    DeckPos = 0;
+    for (int k = 0; k < 5; ++k) {
+        Picture1(k).visible = false;
+        Picture2(k).visible = false;
+        Label1(k).caption = "";
+        Label2(k).caption = "";
+    }
+    RankName = kRankNames;
+    RankValue = kRankValues;
+    readCashFile();
+    if (numericValue(Label10.caption) >= 50000 && HScroll1.max() < 10000) {
+        HScroll1.setMax(10000);
+        HScroll1.setValue(1000);
+    }
+    const LanguageTexts& english = textsFor(Language::English);
+    Command1.caption = english.dealCaption;
+    Command2.caption = english.stopCaption;
+    Label11.caption = english.rulesLine;
+    Label12.caption = english.betCaption;
+    Frame4.caption = english.chooserCaption;
+}
+
+void Form1::readCashFile() {
+    TextFiles& files = services_.files;
+    if (!files.exists(kCashFileName)) return;
+    std::vector<std::string> lines;
+    if (!files.readLines(kCashFileName, lines).ok) {
+        // Not a fresh start: whatever the file holds must survive this run.
+        cashFileUnreadable_ = true;
+        return;
+    }
+    const CashFileContent content = readCashLines(lines);
+    if (content.cash) Label10.caption = *content.cash;
+    if (content.debt) Debt = *content.debt;
+}
+
+void Form1::Form_Unload() {
+    if (cashFileUnreadable_) return;
+    services_.files.writeLines(kCashFileName, cashLines(Label10.caption, Debt));
+}
+
+void Form1::HScroll1_Change() {
+    Label13.caption = plainText(HScroll1.value());
+}
+
+void Form1::HScroll1_Scroll() {
+    Label13.caption = plainText(HScroll1.value());
+}
+
+BoxAnswer Form1::msgBox(const std::string& text, BoxButtons buttons, BoxIcon icon,
+                        const std::string& title) {
+    return services_.boxes.show({text, title.empty() ? Me.caption : title, buttons, icon});
+}
+
+void Form1::playSound(const std::string& file) {
+    services_.sound.play(file);
+}
+
+void Form1::playIfSoundsOn(const std::string& file) {
+    if (Check1.value == 1) playSound(file);
+}
+
+}  // namespace korvane

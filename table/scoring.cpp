@@ -1,0 +1,38 @@
+// Valuing the two hands from the rank labels of their slots.
+#include "cards/hand_value.h"
+#include "platform/number_text.h"
+#include "table/form1.h"
+
+namespace korvane {
+namespace {
+
+std::vector<std::string> rankTexts(const ControlArray<Label>& labels, int last) {
+    std::vector<std::string> texts;
+    for (int k = 0; k <= last && k < labels.size(); ++k)
+        texts.push_back(labels(k).caption);
+    return texts;
+}
+
+}  // namespace
+
+void Form1::ScorePlayerHand() {
+    PlayerTotal = handValue(rankTexts(Label2, PlayerLast), RankName, RankValue);
+    Label3.caption = plainText(PlayerTotal);
+    if (PlayerTotal >= 21) {
+        PlayerDone = true;
+        Command1.enabled = false;
+        Command2.enabled = false;
+        StartDealerTurn();
+    }
+}
+
+void Form1::ScoreDealerHand() {
+    DealerTotal = handValue(rankTexts(Label1, DealerLast), RankName, RankValue);
+    Label4.caption = plainText(DealerTotal);
+}
+
+void Form1::StartDealerTurn() {
+    Timer2.setEnabled(true);
+}
+
+}  // namespace korvane

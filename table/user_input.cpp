@@ -1,0 +1,50 @@
+// What a player's mouse can do to the table.
+#include "table/form1.h"
+
+namespace korvane {
+namespace {
+
+// Controls without a double-click event of their own take a double click as two clicks.
+bool doubleClickIsTwoClicks(const Widget& widget) {
+    return widget.kind() == ControlKind::Button || widget.kind() == ControlKind::CheckBox;
+}
+
+}  // namespace
+
+bool Form1::click(Control& control) {
+    auto* widget = dynamic_cast<Widget*>(&control);
+    if (!widget || !reachable(*widget)) return false;
+    onClick(*widget);
+    return true;
+}
+
+bool Form1::doubleClick(Control& control) {
+    auto* widget = dynamic_cast<Widget*>(&control);
+    if (!widget || !click(*widget)) return false;
+    if (doubleClickIsTwoClicks(*widget)) {
+        click(*widget);
+    } else if (reachable(*widget)) {
+        onDoubleClick(*widget);
+    }
+    return true;
+}
+
+bool Form1::scrollTo(int value) {
+    if (!reachable(HScroll1)) return false;
+    HScroll1.setValue(value);
+    return true;
+}
+
+bool Form1::setCheck(int value) {
+    if (!reachable(Check1) || (value != 0 && value != 1)) return false;
+    Check1.value = value;
+    return true;
+}
+
+void Form1::onClick(Widget& widget) {
+    if (&widget == &Check1) Check1.value = Check1.value == 1 ? 0 : 1;
+}
+
+void Form1::onDoubleClick(Widget&) {}
+
+}  // namespace korvane

@@ -1,0 +1,113 @@
+#include "table/table_fixture.h"
+
+namespace korvane {
+namespace {
+
+using FormLoad = TableTest;
+
+TEST_F(FormLoad, LeavesTheTableIdleWithOnlyTheStartButton) {
+    table.Form_Load();
+    for (Timer* timer : {&table.Timer1, &table.Timer2, &table.Timer3})
+        EXPECT_FALSE(timer->enabled()) << timer->name();
+    EXPECT_EQ(table.Timer1.interval(), 2000);
+    EXPECT_EQ(table.Timer2.interval(), 500);
+    EXPECT_EQ(table.Timer3.interval(), 300);
+    EXPECT_TRUE(table.reachable(table.Command3));
+    EXPECT_FALSE(table.reachable(table.Command1));
+    EXPECT_FALSE(table.reachable(table.Command2));
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_FALSE(table.Picture1(k).visible);
+        EXPECT_FALSE(table.Picture2(k).visible);
+        EXPECT_EQ(table.Label1(k).caption, "");
+        EXPECT_EQ(table.Label2(k).caption, "");
+    }
+    EXPECT_EQ(table.Me.width, 10515);
+    EXPECT_EQ(table.Me.height, 8850);
+    EXPECT_EQ(table.Frame4.place.top, 2640);
+    EXPECT_FALSE(table.Frame4.visible);
+    platform.clock.advance(60000);
+    EXPECT_EQ(platform.clock.ticksDelivered(), 0) << "an idle table wakes no timer";
+}
+
+TEST_F(FormLoad, ShowsTheDefaultBackAndTheEnglishCaptions) {
+    table.Form_Load();
+    EXPECT_EQ(table.Picture1(5).picture, table.Picture1(10).picture);
+    EXPECT_EQ(table.Picture1(11).picture, table.Picture1(10).picture);
+    EXPECT_EQ(pictureName(table.Picture1(11).picture), "back10");
+    EXPECT_EQ(table.Command1.caption, "&1  DEAL");
+    EXPECT_EQ(table.Command2.caption, "&2  STOP");
+    EXPECT_EQ(table.Label12.caption, "BET $");
+    EXPECT_EQ(table.Frame4.caption, "Select Card Graphics");
+    EXPECT_EQ(table.Label11.caption,
+              "Korvane Rules.  Dealer will bet until 17 or more. If same score no winner. If "
+              "dealer go Korvane he wins regardless player score.");
+    EXPECT_EQ(table.Label16.caption, "  ");
+    EXPECT_EQ(table.RankName, kRankNames);
+    EXPECT_EQ(table.RankValue, kRankValues);
+    EXPECT_EQ(table.DealerStandsAt, 17);
+    EXPECT_EQ(table.DeckPos, 0);
+    EXPECT_FALSE(table.CheatMode);
+}
+
+TEST_F(FormLoad, PlaysTheStartUpSoundEvenWithSoundsOff) {
+    table.Check1.value = 0;
+    table.Form_Load();
+    EXPECT_EQ(platform.sound.played, std::vector<std::string>{"shuffle1.wav"});
+}
+
+struct CashCase {
+    const char* file;  // nullptr: no cash file
+    const char* cash;
+    int32_t debt;
+    int limit;
+    int bet;
+};
+
+TEST_F(FormLoad, ReadsTheCashFileAndRaisesTheLimitOnlyForARichPlayer) {
+    const CashCase cases[] = {{nullptr, "1000", 0, 100, 10},
+                              {"2350\r\n2000\r\n", "2350", 2000, 100, 10},
+                              {"50000\r\n0\r\n", "50000", 0, 10000, 1000},
+                              {"49999\r\n0\r\n", "49999", 0, 100, 10},
+                              {"5000\r\n0\r\n", "5000", 0, 100, 10},
+                              {" 500\r\n1250.5\r\n", " 500", 1250, 100, 10},
+                              {"0\r\n1251.5\r\n", "0", 1252, 100, 10},
+                              {"2350\n2000\n", "2350", 2000, 100, 10},
+                              {"abc\r\n\r\n", "abc", 0, 100, 10},
+                              {"75000\r\n", "75000", 0, 10000, 1000}};
+    for (const auto& c : cases) {
+        HeadlessPlatform fresh;
+        if (c.file) fresh.memoryFiles.files["Korvane.cash"] = c.file;
+        Form1 form(fresh.services());
+        form.Form_Load();
+        EXPECT_EQ(form.Label10.caption, c.cash) << (c.file ? c.file : "no file");
+        EXPECT_EQ(form.Debt, c.debt) << c.cash;
+        EXPECT_EQ(form.HScroll1.max(), c.limit) << c.cash;
+        EXPECT_EQ(form.HScroll1.value(), c.bet) << c.cash;
+        EXPECT_EQ(form.Label13.caption, std::to_string(c.bet)) << c.cash;
+        EXPECT_TRUE(fresh.boxes.shown().empty()) << "no message at start-up";
+    }
+}
+
+TEST_F(FormLoad, ClosingWritesTheCashAndDebtEveryTime) {
+    table.Form_Load();
+    table.Form_Unload();
+    EXPECT_EQ(platform.memoryFiles.files["Korvane.cash"], "1000\r\n0\r\n");
+    HeadlessPlatform again;
+    again.memoryFiles.files["Korvane.cash"] = " 500\r\n3000\r\n";
+    Form1 form(again.services());
+    form.Form_Load();
+    form.Form_Unload();
+    EXPECT_EQ(again.memoryFiles.files["Korvane.cash"], " 500\r\n3000\r\n");
+}
+
+TEST_F(FormLoad, AnUnreadableCashFileIsLeftAsItWas) {
+    saveCashFile("2350\r\n2000\r\n");
+    platform.memoryFiles.unreadable.insert("Korvane.cash");
+    table.Form_Load();
+    EXPECT_EQ(table.Label10.caption, "1000");
+    table.Form_Unload();
+    EXPECT_EQ(platform.memoryFiles.files["Korvane.cash"], "2350\r\n2000\r\n");
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "table/table_fixture.h"
+
+namespace korvane {
+namespace {
+
+using ControlTable = TableTest;
+
+TEST_F(ControlTable, EveryNamedControlExistsOnce) {
+    std::set<std::string> names;
+    for (const Control* c : table.controls())
+        EXPECT_TRUE(names.insert(c->name()).second) << c->name();
+    const char* expected[] = {"Form1",        "Frame3",      "Frame4",       "Picture1(0)",
+                              "Picture1(11)", "Picture2(4)", "Picture3(51)", "Picture4(2)",
+                              "Label1(4)",    "Label2(0)",   "Label3",       "Label18",
+                              "Command3",     "Check1",      "HScroll1",     "List1",
+                              "List2",        "Timer1",      "Timer3"};
+    for (const char* name : expected)
+        EXPECT_NE(table.find(name), nullptr) << name;
+    EXPECT_EQ(names.size(), 3u + 12 + 5 + 52 + 3 + 5 + 5 + 16 + 3 + 1 + 1 + 2 + 3);
+}
+
+TEST_F(ControlTable, WhatIsNeverSeenLiesOutsideTheWindow) {
+    table.Form_Load();
+    EXPECT_EQ(table.Me.clientWidth(), 10395);
+    EXPECT_EQ(table.Me.clientHeight(), 8445);
+    std::vector<const Widget*> unseen{&table.Picture1(5), &table.List1, &table.List2};
+    for (int n = 0; n < 52; ++n)
+        unseen.push_back(&table.Picture3(n));
+    for (int k = 0; k < 5; ++k) {
+        unseen.push_back(&table.Label1(k));
+        unseen.push_back(&table.Label2(k));
+    }
+    for (const Widget* w : unseen)
+        EXPECT_FALSE(table.reachable(*w)) << w->name();
+    for (const Widget* w : table.widgets()) {
+        if (std::find(unseen.begin(), unseen.end(), w) != unseen.end() || !w->shown()) continue;
+        const Place p = w->placeOnWindow();
+        EXPECT_LE(p.left + p.width, table.Me.clientWidth()) << w->name();
+        EXPECT_LE(p.top + p.height, table.Me.clientHeight()) << w->name();
+    }
+}
+
+TEST_F(ControlTable, TheChooserOpensOverTheMiddleOfTheTable) {
+    table.Form_Load();
+    table.Frame4.visible = true;
+    const Place first = table.Picture1(6).placeOnWindow();
+    EXPECT_EQ(first, (Place{360, 3000, 1800, 2460}));
+    EXPECT_TRUE(table.reachable(table.Picture1(10)));
+    EXPECT_EQ(table.Frame4.place.top + table.Frame4.place.height, 5775);
+}
+
+}  // namespace
+}  // namespace korvane

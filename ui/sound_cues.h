@@ -1,0 +1,12 @@
+#pragma once
+// The table's sounds, looked up by bare name in the folder the game runs in.
+namespace korvane {
+
+inline constexpr const char* kDealSound = "deal.wav";
+inline constexpr const char* kStartUpSound = "shuffle1.wav";
+inline constexpr const char* kPushSound = "shuffle1.wav";
+inline constexpr const char* kShuffleSound = "shuffle2.wav";
+inline constexpr const char* kWinSound = "youwin.wav";
+inline constexpr const char* kLoseSound = "youlose.wav";
+
+}  // namespace korvane

@@ -1,0 +1,35 @@
+#pragma once
+// Every text the table shows in two languages, one table per language, each text
+// named after where it is shown.
+#include <string>
+
+namespace korvane {
+
+enum class Language { English, Danish };
+
+struct LanguageTexts {
+    std::string dealCaption;     // Command1
+    std::string stopCaption;     // Command2
+    std::string rulesLine;       // Label11
+    std::string betCaption;      // Label12
+    std::string chooserCaption;  // Frame4
+    std::string shuffling;       // status line at the round start
+    std::string dealing;         // status line during the opening deal
+    std::string yourTurn;        // status line when the player's turn begins
+    std::string youWin;          // results
+    std::string youLose;
+    std::string same;
+    std::string handsOff;  // a card clicked outside cheat mode
+};
+
+const LanguageTexts& textsFor(Language language);
+
+// The language in force is told by the caption of Command1: English exactly when
+// it reads "&1  DEAL".
+Language languageOf(const std::string& command1Caption);
+
+// Texts shown the same in both languages.
+inline const std::string kTitle = "Korvane";
+inline const std::string kKorvaneMark = "Korvane";
+
+}  // namespace korvane

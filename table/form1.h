@@ -27,6 +27,8 @@ class Form1 : public TableWindow, public TableState {
     // hidden, disabled, outside the window, or not a control of that kind.
     bool click(Control& control);
     bool doubleClick(Control& control);
+    // The second press of a double click, after its first has clicked.
+    bool secondClick(Control& control);
     bool scrollTo(int value);
     bool setCheck(int value);
 

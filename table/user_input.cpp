@@ -19,13 +19,16 @@ bool Form1::click(Control& control) {
 }
 
 bool Form1::doubleClick(Control& control) {
+    if (!click(control)) return false;
+    secondClick(control);
+    return true;
+}
+
+bool Form1::secondClick(Control& control) {
     auto* widget = dynamic_cast<Widget*>(&control);
-    if (!widget || !click(*widget)) return false;
-    if (doubleClickIsTwoClicks(*widget)) {
-        click(*widget);
-    } else if (reachable(*widget)) {
-        onDoubleClick(*widget);
-    }
+    if (!widget || !reachable(*widget)) return false;
+    if (doubleClickIsTwoClicks(*widget)) return click(*widget);
+    onDoubleClick(*widget);
     return true;
 }
 

@@ -1,0 +1,52 @@
+#pragma once
+// The desktop's side of the table: modal boxes, sounds and real timers.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/services.h"
+#include "platform/timer.h"
+
+class QSoundEffect;
+class QWidget;
+
+namespace korvane {
+
+class QtMessageBoxes : public MessageBoxes {
+  public:
+    // The window the boxes belong to, and what brings it up to date before a box
+    // opens, so the table behind an open box shows what has happened.
+    void attach(QWidget* parent, std::function<void()> refresh);
+    BoxAnswer show(const BoxRequest& box) override;
+
+  private:
+    QWidget* parent_ = nullptr;
+    std::function<void()> refresh_;
+};
+
+class QtSound : public Sound {
+  public:
+    QtSound();
+    ~QtSound() override;
+    void play(const std::string& file) override;
+
+  private:
+    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
+};
+
+// Real timers: a tick runs the timer's handler, then whatever the window wants done
+// after every event. Ticks keep coming while a box's own event loop runs.
+class QtTimers : public TimerHost {
+  public:
+    void timerChanged(Timer& timer) override;
+    std::function<void()> afterTick;
+    bool anyRunning() const;
+
+  private:
+    std::map<Timer*, std::unique_ptr<QTimer>> timers_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,34 @@
+#include "platform/qt/qt_table.h"
+
+namespace korvane {
+
+QtTable::QtTable() : form_(Services{boxes_, sound_, files_, random_, clock_, timers_}) {
+    // The table's start-up runs before the window is first shown.
+    form_.Form_Load();
+    view_ = std::make_unique<TableView>(form_);
+    boxes_.attach(view_.get(), [this] { view_->refresh(); });
+    timers_.afterTick = [this] { view_->refresh(); };
+    view_->onClose = [this] { unloadOnce(); };
+}
+
+QtTable::~QtTable() {
+    unloadOnce();
+    timers_.afterTick = nullptr;
+}
+
+void QtTable::show() {
+    view_->refresh();
+    view_->show();
+}
+
+void QtTable::close() {
+    view_->close();
+}
+
+void QtTable::unloadOnce() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    form_.Form_Unload();
+}
+
+}  // namespace korvane

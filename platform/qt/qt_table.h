@@ -1,0 +1,42 @@
+#pragma once
+// The whole game on a Qt screen: the table, its window and the desktop services,
+// owned together for the run.
+#include <memory>
+
+#include "platform/disk_files.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/table_view.h"
+#include "platform/seeded_random.h"
+#include "platform/system_clock.h"
+#include "table/form1.h"
+
+namespace korvane {
+
+class QtTable {
+  public:
+    QtTable();
+    ~QtTable();
+
+    // Creates the table (its start-up runs here) and shows the window.
+    void show();
+    // Closes the window as the player would; the table's closing runs once.
+    void close();
+
+    Form1& form() { return form_; }
+    TableView& view() { return *view_; }
+
+  private:
+    void unloadOnce();
+
+    QtMessageBoxes boxes_;
+    QtSound sound_;
+    DiskFiles files_;
+    SeededRandom random_;
+    SystemClock clock_;
+    QtTimers timers_;
+    Form1 form_;
+    std::unique_ptr<TableView> view_;
+    bool unloaded_ = false;
+};
+
+}  // namespace korvane

@@ -1,0 +1,91 @@
+#include "platform/qt/table_view.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <map>
+
+#include "platform/qt/qt_look.h"
+
+namespace korvane {
+
+TableView::TableView(Form1& form) : form_(form) {
+    std::map<const Widget*, QWidget*> parents{{nullptr, this}};
+    const WidgetEvents handlers = events();
+    for (Widget* control : form_.widgets()) {
+        auto binding = bind(*control, parents.at(control->container), images_, handlers);
+        if (!binding) continue;
+        parents[control] = binding->widget();
+        bindings_.push_back(std::move(binding));
+    }
+    // The card-back chooser opens over everything on the table.
+    if (QWidget* chooser = widgetFor(form_.Frame4)) chooser->raise();
+    setAutoFillBackground(true);
+    QIcon icon;
+    for (const char* name : {"icon", "icon256"})
+        icon.addFile(ImageStore::resourcePath(name));
+    setWindowIcon(icon);
+    refresh();
+}
+
+TableView::~TableView() = default;
+
+WidgetEvents TableView::events() {
+    WidgetEvents e;
+    e.click = [this](Widget& w) {
+        form_.click(w);
+        refresh();
+    };
+    e.doubleClick = [this](Widget& w) {
+        form_.secondClick(w);
+        refresh();
+    };
+    e.check = [this](int value) {
+        form_.setCheck(value);
+        refresh();
+    };
+    e.scroll = [this](int value) {
+        form_.scrollTo(value);
+        refresh();
+    };
+    e.drag = [this](int value) {
+        form_.HScroll1.dragTo(value);
+        refresh();
+    };
+    e.dragEnded = [this] {
+        form_.HScroll1.endDrag();
+        refresh();
+    };
+    return e;
+}
+
+QWidget* TableView::widgetFor(const Control& control) const {
+    for (const auto& b : bindings_)
+        if (&b->control() == &control) return b->widget();
+    return nullptr;
+}
+
+void TableView::refreshWindow() {
+    const Window& me = form_.Me;
+    const QString title = QString::fromStdString(me.caption);
+    if (windowTitle() != title) setWindowTitle(title);
+    const QSize client(pixels(me.clientWidth()), pixels(me.clientHeight()));
+    if (size() != client || minimumSize() != client) setFixedSize(client);
+    QPalette p = palette();
+    if (p.color(QPalette::Window) != qtColour(me.backColor)) {
+        p.setColor(QPalette::Window, qtColour(me.backColor));
+        setPalette(p);
+    }
+}
+
+void TableView::refresh() {
+    refreshWindow();
+    for (const auto& binding : bindings_)
+        binding->refresh();
+}
+
+void TableView::closeEvent(QCloseEvent* event) {
+    if (onClose) onClose();
+    event->accept();
+}
+
+}  // namespace korvane

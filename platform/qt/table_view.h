@@ -1,0 +1,41 @@
+#pragma once
+// The table on the screen: one top-level window with a widget for every control,
+// refreshed from the model after every event.
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/qt/bindings.h"
+#include "platform/qt/image_store.h"
+#include "table/form1.h"
+
+namespace korvane {
+
+class TableView : public QWidget {
+  public:
+    explicit TableView(Form1& form);
+    ~TableView() override;
+
+    // Brings every widget in step with the table.
+    void refresh();
+    ImageStore& images() { return images_; }
+    const std::vector<std::unique_ptr<Binding>>& bindings() const { return bindings_; }
+    QWidget* widgetFor(const Control& control) const;
+
+    // Runs when the player closes the window, before it goes.
+    std::function<void()> onClose;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    WidgetEvents events();
+    void refreshWindow();
+
+    Form1& form_;
+    ImageStore images_;
+    std::vector<std::unique_ptr<Binding>> bindings_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,123 @@
+// The table in a real Qt window on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "platform/qt/qt_look.h"
+#include "platform/qt/qt_table.h"
+
+namespace korvane {
+namespace {
+
+class Window : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // A folder of its own, so no cash file of a player's is read or written.
+        ASSERT_TRUE(temporary_.isValid());
+        folder_ = temporary_.path();
+        QDir::setCurrent(folder_);
+        table_ = std::make_unique<QtTable>();
+        table_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&table_->view()));
+    }
+    void TearDown() override {
+        table_.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+    template <class Q = QWidget>
+    Q* widget(const Control& control) {
+        return qobject_cast<Q*>(table_->view().widgetFor(control));
+    }
+
+    QTemporaryDir temporary_;
+    QString folder_;
+    std::unique_ptr<QtTable> table_;
+};
+
+TEST_F(Window, EveryWidgetStandsWhereTheControlTablePutsIt) {
+    const TableView& view = table_->view();
+    EXPECT_EQ(view.size(), QSize(693, 563));
+    EXPECT_EQ(view.windowTitle(), QStringLiteral("Korvane"));
+    ASSERT_FALSE(view.bindings().empty());
+    for (const auto& binding : view.bindings()) {
+        const Place p = binding->control().place;
+        EXPECT_EQ(binding->widget()->geometry(),
+                  QRect(pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height)))
+            << binding->control().name();
+        EXPECT_EQ(binding->widget()->isVisibleTo(&table_->view()), binding->control().shown())
+            << binding->control().name();
+    }
+    EXPECT_TRUE(table_->view().images().missing(table_->form().images).empty());
+}
+
+TEST_F(Window, ShowsTheStartUpCaptionsAndOnlyTheStartButton) {
+    Form1& form = table_->form();
+    EXPECT_EQ(widget<QPushButton>(form.Command3)->text(), QStringLiteral("&Start"));
+    EXPECT_TRUE(widget<QPushButton>(form.Command3)->isVisible());
+    EXPECT_FALSE(widget<QPushButton>(form.Command1)->isVisible());
+    EXPECT_FALSE(widget<QPushButton>(form.Command2)->isVisible());
+    EXPECT_EQ(widget<QLabel>(form.Label10)->text(), QStringLiteral("1000"));
+    EXPECT_EQ(widget<QLabel>(form.Label13)->text(), QStringLiteral("10"));
+    EXPECT_TRUE(widget<QCheckBox>(form.Check1)->isChecked());
+    EXPECT_FALSE(widget(form.Frame4)->isVisible());
+    EXPECT_EQ(widget<QScrollBar>(form.HScroll1)->value(), 10);
+}
+
+TEST_F(Window, RealClicksReachTheTable) {
+    Form1& form = table_->form();
+    auto* sounds = widget<QCheckBox>(form.Check1);
+    QTest::mouseClick(sounds, Qt::LeftButton, {}, QPoint(6, sounds->height() / 2));
+    EXPECT_EQ(form.Check1.value, 0);
+    auto* bet = widget<QScrollBar>(form.HScroll1);
+    bet->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(form.HScroll1.value(), 20);
+    EXPECT_EQ(widget<QLabel>(form.Label13)->text(), QStringLiteral("20"));
+    QTest::keyClick(bet, Qt::Key_Right);
+    EXPECT_EQ(form.Label13.caption, "21");
+    QTest::keyClick(bet, Qt::Key_Home);
+    EXPECT_EQ(form.Label13.caption, "0");
+}
+
+TEST_F(Window, ClosingSavesTheCashOnce) {
+    table_->close();
+    QFile cash(QDir(folder_).filePath(QStringLiteral("Korvane.cash")));
+    ASSERT_TRUE(cash.open(QIODevice::ReadOnly));
+    EXPECT_EQ(cash.readAll(), QByteArray("1000\r\n0\r\n"));
+    cash.close();
+    cash.remove();
+    table_.reset();  // the table's end does not save a second time
+    EXPECT_FALSE(cash.exists());
+}
+
+TEST_F(Window, AScreenshotShowsTheGreenTableAndTheDeckPile) {
+    const QImage shot = table_->view().grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(693, 563));
+    shot.save(QStringLiteral(KORVANE_SCREENSHOT));
+    EXPECT_EQ(shot.pixelColor(300, 530), QColor(0, 128, 0)) << "the cloth";
+    // The deck pile at 4200,3000 twips shows the dark-red back, not the cloth.
+    const QColor pile = shot.pixelColor(280 + 60, 200 + 82);
+    EXPECT_NE(pile, QColor(0, 128, 0));
+    EXPECT_GT(pile.red(), pile.green());
+    // No card in the dealer's first slot.
+    EXPECT_EQ(shot.pixelColor(8 + 60, 8 + 82), QColor(0, 128, 0));
+}
+
+}  // namespace
+}  // namespace korvane
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // No display is needed, not even to list the tests.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -143,6 +143,7 @@ void Driver::answer(const Words& words) {
 }
 
 void Driver::deck(const Words& words) {
+    platform_.random.queued.clear();  // a bad deck leaves the next shuffle random
     std::deque<double> draws;
     std::set<int64_t> seen;
     for (size_t i = 1; i < words.size(); ++i) {

@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -85,6 +88,46 @@ TEST_F(Window, RealClicksReachTheTable) {
     EXPECT_EQ(form.Label13.caption, "21");
     QTest::keyClick(bet, Qt::Key_Home);
     EXPECT_EQ(form.Label13.caption, "0");
+}
+
+TEST_F(Window, AccessKeysPressTheButtons) {
+    Form1& form = table_->form();
+    form.Command1.visible = form.Command2.visible = true;
+    table_->view().refresh();
+    table_->view().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table_->view()));
+    const std::pair<Qt::Key, Button*> keys[] = {
+        {Qt::Key_S, &form.Command3}, {Qt::Key_1, &form.Command1}, {Qt::Key_2, &form.Command2}};
+    for (const auto& [key, button] : keys) {
+        QSignalSpy pressed(widget<QPushButton>(*button), &QPushButton::clicked);
+        QTest::keyClick(&table_->view(), key, Qt::AltModifier);
+        // A pressed access key shows the button going down before it clicks.
+        EXPECT_TRUE(pressed.wait(1000)) << button->name();
+        EXPECT_EQ(pressed.count(), 1) << button->name();
+    }
+}
+
+TEST_F(Window, DraggingTheThumbMovesTheBetAsItGoes) {
+    Form1& form = table_->form();
+    auto* bet = widget<QScrollBar>(form.HScroll1);
+    QStyleOptionSlider option;
+    option.initFrom(bet);
+    option.orientation = Qt::Horizontal;
+    option.minimum = bet->minimum();
+    option.maximum = bet->maximum();
+    option.sliderPosition = option.sliderValue = bet->value();
+    option.pageStep = bet->pageStep();
+    const QRect thumb = bet->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                     QStyle::SC_ScrollBarSlider, bet);
+    QTest::mousePress(bet, Qt::LeftButton, {}, thumb.center());
+    QMouseEvent move(QEvent::MouseMove, QPointF(thumb.center() + QPoint(40, 0)),
+                     bet->mapToGlobal(QPointF(thumb.center() + QPoint(40, 0))), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(bet, &move);
+    EXPECT_GT(form.HScroll1.value(), 10);
+    EXPECT_EQ(form.Label13.caption, std::to_string(form.HScroll1.value())) << "follows the thumb";
+    QTest::mouseRelease(bet, Qt::LeftButton, {}, thumb.center() + QPoint(40, 0));
+    EXPECT_EQ(form.Label13.caption, std::to_string(bet->value()));
 }
 
 TEST_F(Window, ClosingSavesTheCashOnce) {

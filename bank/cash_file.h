@@ -1,6 +1,7 @@
 #pragma once
 // The cash file keeps the player's money between runs: two lines, the cash text
-// exactly as the table shows it, then the debt as a whole number.
+// exactly as the table shows it, then the debt as a whole number. It is written
+// in a single-byte code page, so every byte of the first line comes back as it was.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,7 +16,14 @@ struct CashFileContent {
     std::optional<int32_t> debt;
 };
 
+// Lines as read from the file (bytes) to what the table takes from them.
 CashFileContent readCashLines(const std::vector<std::string>& lines);
+// What the table holds to the lines written (bytes).
 std::vector<std::string> cashLines(const std::string& cash, int32_t debt);
+
+// One byte a character, both ways: bytes 128..255 are the characters U+0080..U+00FF.
+std::string latin1ToUtf8(const std::string& bytes);
+// Characters beyond U+00FF, which no cash file can hold, become '?'.
+std::string utf8ToLatin1(const std::string& text);
 
 }  // namespace korvane

@@ -34,11 +34,20 @@ std::string joined(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-// A cash file that is a symbolic link stays one: its target is what gets replaced.
-std::string resolvedTarget(const std::string& name) {
-    char buffer[PATH_MAX];
-    if (::realpath(name.c_str(), buffer)) return buffer;
-    return name;
+// A cash file that is a symbolic link stays one: its target, followed through
+// every link, is what gets replaced, whether or not it exists yet.
+std::string resolvedTarget(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (n <= 0) return path;
+        const std::string next(target, static_cast<size_t>(n));
+        const auto slash = path.rfind('/');
+        path = next.front() == '/' || slash == std::string::npos ? next : path.substr(0, slash + 1) + next;
+    }
+    return path;
 }
 
 std::string folderOf(const std::string& path) {
@@ -136,6 +145,9 @@ FileResult DiskFiles::readLines(const std::string& name, std::vector<std::string
 
 FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std::string>& lines) {
     const std::string path = resolvedTarget(name);
+    struct stat info {};
+    // A folder, pipe or device of that name is never written into nor replaced.
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return {false, "not an ordinary file"};
     const std::string bytes = joined(lines);
     bool noTemporary = false;
     FileResult result = writeBeside(path, bytes, noTemporary);
@@ -143,6 +155,13 @@ FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std:
     if (!result.ok && noTemporary && ::access(path.c_str(), W_OK) == 0)
         return writeDirectly(path, bytes);
     return result;
+}
+
+std::string DiskFiles::location(const std::string& name) {
+    if (!name.empty() && name.front() == '/') return name;
+    char folder[PATH_MAX];
+    if (!::getcwd(folder, sizeof folder)) return name;
+    return std::string(folder) + "/" + name;
 }
 
 }  // namespace korvane

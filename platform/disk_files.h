@@ -14,6 +14,7 @@ class DiskFiles : public TextFiles {
     bool exists(const std::string& name) override;
     FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
     FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;
+    std::string location(const std::string& name) override;
 };
 
 // Splits at CR LF, a lone LF or a lone CR; no line end stays in a line.

@@ -49,6 +49,8 @@ class TextFiles {
     // Replaces the file with these lines, each ended by CR LF.
     virtual FileResult writeLines(const std::string& name,
                                   const std::vector<std::string>& lines) = 0;
+    // Where the file is, in words a player can look for.
+    virtual std::string location(const std::string& name) { return name; }
 };
 
 class Random {

@@ -1,6 +1,7 @@
 #include "table/form1.h"
 
 #include "bank/cash_file.h"
+#include "bank/cash_messages.h"
 #include "platform/number_text.h"
 #include "ui/sound_cues.h"
 #include "ui/texts.h"
@@ -56,9 +57,12 @@ void Form1::readCashFile() {
     TextFiles& files = services_.files;
     if (!files.exists(kCashFileName)) return;
     std::vector<std::string> lines;
-    if (!files.readLines(kCashFileName, lines).ok) {
+    const FileResult read = files.readLines(kCashFileName, lines);
+    if (!read.ok) {
         // Not a fresh start: whatever the file holds must survive this run.
         cashFileUnreadable_ = true;
+        msgBox(cashUnreadableText(language(), files.location(kCashFileName), read.reason),
+               BoxButtons::Ok, BoxIcon::Stop);
         return;
     }
     const CashFileContent content = readCashLines(lines);
@@ -67,8 +71,19 @@ void Form1::readCashFile() {
 }
 
 void Form1::Form_Unload() {
-    if (cashFileUnreadable_) return;
-    services_.files.writeLines(kCashFileName, cashLines(Label10.caption, Debt));
+    TextFiles& files = services_.files;
+    const std::string where = files.location(kCashFileName);
+    if (cashFileUnreadable_) {
+        msgBox(cashLeftUnsavedText(language(), where), BoxButtons::Ok, BoxIcon::Stop);
+        return;
+    }
+    const FileResult saved = files.writeLines(kCashFileName, cashLines(Label10.caption, Debt));
+    if (!saved.ok)
+        msgBox(cashNotSavedText(language(), where, saved.reason), BoxButtons::Ok, BoxIcon::Stop);
+}
+
+Language Form1::language() const {
+    return languageOf(Command1.caption);
 }
 
 void Form1::HScroll1_Change() {

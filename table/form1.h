@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "table/table_state.h"
 #include "ui/table_window.h"
+#include "ui/texts.h"
 
 namespace korvane {
 
@@ -18,6 +19,11 @@ class Form1 : public TableWindow, public TableState {
     // The window's creation and closing.
     void Form_Load();
     void Form_Unload();
+
+    // The loan office: a loan when the cash reads "0", and the payback offer the
+    // round start makes.
+    void Label15_Click();
+    void PaybackOffer();
 
     // The bet's scroll bar.
     void HScroll1_Change();
@@ -42,6 +48,8 @@ class Form1 : public TableWindow, public TableState {
     void StartDealerTurn();
 
     const Services& services() const { return services_; }
+    // The language in force, as the caption of Command1 tells it.
+    Language language() const;
 
   private:
     BoxAnswer msgBox(const std::string& text, BoxButtons buttons, BoxIcon icon,
@@ -54,6 +62,7 @@ class Form1 : public TableWindow, public TableState {
 
     Services services_;
     bool cashFileUnreadable_ = false;
+    bool loanQuestionOpen_ = false;
 };
 
 }  // namespace korvane

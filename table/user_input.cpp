@@ -46,6 +46,7 @@ bool Form1::setCheck(int value) {
 
 void Form1::onClick(Widget& widget) {
     if (&widget == &Check1) Check1.value = Check1.value == 1 ? 0 : 1;
+    if (&widget == &Label15) Label15_Click();
 }
 
 void Form1::onDoubleClick(Widget&) {}

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace korvane {
 namespace {
@@ -83,11 +85,35 @@ TEST_F(DiskFilesTest, ALinkedCashFileStaysALink) {
     EXPECT_EQ(bytesOf(path("real.cash")), "2350\r\n2000\r\n");
 }
 
+// Runs `work` as an ordinary user: root writes anywhere, so as root the test
+// hands the folder to "nobody" and runs in a child that has become nobody.
+bool asOrdinaryUser(const fs::path& folder, const std::function<bool()>& work) {
+    if (::geteuid() != 0) return work();
+    constexpr uid_t kNobody = 65534;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (::lchown(entry.path().c_str(), kNobody, kNobody) != 0) return false;
+    if (::chown(folder.c_str(), kNobody, kNobody) != 0) return false;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool ok = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && work();
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 TEST_F(DiskFilesTest, AFolderThatTakesNoNewFileStillLetsTheFileBeRewritten) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
     writeBytes(path("Korvane.cash"), "1\r\n0\r\n");
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_TRUE(files_.writeLines(path("Korvane.cash"), {"7", "0"}).ok);
+    const std::string cash = path("Korvane.cash");
+    const fs::path folder = folder_;
+    EXPECT_TRUE(asOrdinaryUser(folder_, [&] {
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        DiskFiles files;
+        const bool ok = files.writeLines(cash, {"7", "0"}).ok;
+        fs::permissions(folder, fs::perms::owner_all);
+        return ok;
+    }));
     EXPECT_EQ(bytesOf(path("Korvane.cash")), "7\r\n0\r\n");
 }
 

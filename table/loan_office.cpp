@@ -1,0 +1,39 @@
+// The loan office at the table: the "$" lends, the round start offers payback.
+#include "bank/loan_office.h"
+#include "platform/number_text.h"
+#include "table/form1.h"
+
+namespace korvane {
+
+void Form1::Label15_Click() {
+    // One question at a time: a second call while it is open (the settlement's,
+    // say) must not lend twice.
+    if (loanQuestionOpen_ || !loanOpensFor(Label10.caption)) return;
+    if (!loanFits(Debt)) {
+        msgBox(loanRefusedText(Debt), BoxButtons::Ok, BoxIcon::Stop, kLoanTitle);
+        return;
+    }
+    loanQuestionOpen_ = true;
+    const BoxAnswer answer = msgBox(kLoanQuestion, BoxButtons::YesNo, BoxIcon::None, kLoanTitle);
+    if (answer == BoxAnswer::Yes) {
+        Label10.caption = "1000";
+        HScroll1.setValue(50);  // the bet comes down before the limit does
+        HScroll1.setMax(100);
+        Label15.foreColor = *Colour::fromText("&H8000000F");
+        Debt += kLoan;
+        msgBox(afterLoanText(Debt), BoxButtons::Ok, BoxIcon::Stop);
+    }
+    loanQuestionOpen_ = false;
+}
+
+void Form1::PaybackOffer() {
+    if (!paybackOffered(Debt, numericValue(Label10.caption))) return;
+    if (msgBox(kPaybackQuestion, BoxButtons::YesNo, BoxIcon::None, kLoanTitle) != BoxAnswer::Yes)
+        return;
+    const double repayment = repaymentFor(Debt);
+    msgBox(afterRepaymentText(Debt, repayment), BoxButtons::Ok, BoxIcon::None);
+    Label10.caption = plainText(numericValue(Label10.caption) - repayment);
+    Debt = 0;
+}
+
+}  // namespace korvane

@@ -1,0 +1,145 @@
+// The cash file on a real disk, through the table's start-up and closing.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/disk_files.h"
+#include "platform/headless/headless_platform.h"
+#include "table/form1.h"
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CashRoundTrip : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        home_ = fs::current_path();
+        folder_ = fs::temp_directory_path() / ("korvane-cash-" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        fs::current_path(folder_);
+    }
+    void TearDown() override {
+        fs::current_path(home_);
+        fs::permissions(folder_, fs::perms::owner_all);
+        fs::remove_all(folder_);
+    }
+    // One run of the game: start-up, then closing. Returns the boxes it showed.
+    std::vector<ShownBox> run(std::function<void(Form1&)> play = nullptr) {
+        HeadlessPlatform platform(&files_);
+        Form1 form(platform.services());
+        form.Form_Load();
+        if (play) play(form);
+        form.Form_Unload();
+        return platform.boxes.shown();
+    }
+    static std::string bytes() {
+        std::ifstream in("Korvane.cash", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void lay(const std::string& b) { std::ofstream("Korvane.cash", std::ios::binary) << b; }
+
+    fs::path home_, folder_;
+    DiskFiles files_;
+};
+
+TEST_F(CashRoundTrip, WhatTheFileHeldComesBackByteForByte) {
+    const std::pair<const char*, const char*> cases[] = {
+        {" 500\r\n0\r\n", " 500\r\n0\r\n"},
+        {"12\xA0"
+         "34\r\n0\r\n",
+         "12\xA0"
+         "34\r\n0\r\n"},
+        {"caf\xE9\r\n7\r\n", "caf\xE9\r\n7\r\n"},
+        {"2350\n2000\n", "2350\r\n2000\r\n"},
+        {"2350\r2000\r", "2350\r\n2000\r\n"},
+        {"750", "750\r\n0\r\n"},
+        {"", "1000\r\n0\r\n"},
+        {"100\r\n99999999999\r\n", "100\r\n2147483647\r\n"}};
+    for (const auto& [before, after] : cases) {
+        lay(before);
+        EXPECT_TRUE(run().empty()) << before;
+        EXPECT_EQ(bytes(), after) << before;
+    }
+}
+
+TEST_F(CashRoundTrip, NoFileStartsFreshAndAZeroStaysSixBytes) {
+    run();
+    EXPECT_EQ(bytes(), "1000\r\n0\r\n");
+    lay("0\r\n0\r\n");
+    for (int i = 0; i < 3; ++i)
+        run([](Form1& f) { EXPECT_EQ(f.Label10.caption, "0"); });
+    EXPECT_EQ(bytes(), "0\r\n0\r\n");
+}
+
+TEST_F(CashRoundTrip, AnUnreadableFileIsToldAndLeftUntouched) {
+    if (::geteuid() == 0) {
+        // Root reads anything, so make the file too large to be a cash file instead.
+        lay(std::string(DiskFiles::kLargestReadable + 10, '7'));
+    } else {
+        lay("2350\r\n2000\r\n");
+        fs::permissions("Korvane.cash", fs::perms::none);
+    }
+    const std::string before = ::geteuid() == 0 ? bytes() : "";
+    const auto boxes = run([](Form1& f) { EXPECT_EQ(f.Label10.caption, "1000"); });
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_NE(boxes[0].box.text.find((folder_ / "Korvane.cash").string()), std::string::npos);
+    EXPECT_NE(boxes[0].box.text.find("could not be read"), std::string::npos);
+    EXPECT_NE(boxes[1].box.text.find("left as it was"), std::string::npos);
+    fs::permissions("Korvane.cash", fs::perms::owner_all);
+    EXPECT_EQ(bytes(), ::geteuid() == 0 ? before : "2350\r\n2000\r\n");
+}
+
+TEST_F(CashRoundTrip, AFolderOrPipeByThatNameIsNeitherReadNorReplaced) {
+    for (const bool pipe : {false, true}) {
+        fs::remove_all("Korvane.cash");
+        if (pipe)
+            ASSERT_EQ(::mkfifo("Korvane.cash", 0600), 0);
+        else
+            fs::create_directory("Korvane.cash");
+        const auto boxes = run();
+        ASSERT_EQ(boxes.size(), 1u) << "only the closing says the cash was not saved";
+        EXPECT_NE(boxes[0].box.text.find("could not be saved"), std::string::npos);
+        EXPECT_EQ(fs::is_fifo("Korvane.cash"), pipe);
+        EXPECT_EQ(fs::is_directory("Korvane.cash"), !pipe);
+    }
+}
+
+TEST_F(CashRoundTrip, AWriteCutOffHalfWayLeavesTheOldFile) {
+    lay("2350\r\n2000\r\n");
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4;  // the disk "fills up" four bytes into the new file
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const auto boxes = run([](Form1& f) { f.Label10.caption = "123456789"; });
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].box.text.find("could not be saved"), std::string::npos);
+    EXPECT_EQ(bytes(), "2350\r\n2000\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1) << "no half-written file is left";
+}
+
+TEST_F(CashRoundTrip, ALinkedFileIsSavedThroughItsLink) {
+    std::ofstream("saved.cash", std::ios::binary) << "10\r\n0\r\n";
+    fs::create_symlink("saved.cash", "Korvane.cash");
+    run([](Form1& f) { f.Label10.caption = "20"; });
+    EXPECT_TRUE(fs::is_symlink("Korvane.cash"));
+    EXPECT_EQ(bytes(), "20\r\n0\r\n");
+    fs::remove("saved.cash");  // a dangling link gets its target made
+    run();
+    EXPECT_TRUE(fs::is_symlink("Korvane.cash"));
+    EXPECT_EQ(bytes(), "1000\r\n0\r\n");
+}
+
+}  // namespace
+}  // namespace korvane

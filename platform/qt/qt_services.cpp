@@ -55,6 +55,8 @@ void QtSound::play(const std::string& file) {
         effect = std::make_unique<QSoundEffect>();
         effect->setSource(QUrl::fromLocalFile(path));
     }
+    if (playing_) playing_->stop();
+    playing_ = effect.get();
     effect->play();
 }
 

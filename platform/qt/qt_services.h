@@ -27,6 +27,7 @@ class QtMessageBoxes : public MessageBoxes {
     std::function<void()> refresh_;
 };
 
+// Each cue starts at once and cuts off the one still playing.
 class QtSound : public Sound {
   public:
     QtSound();
@@ -35,6 +36,7 @@ class QtSound : public Sound {
 
   private:
     std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
+    QSoundEffect* playing_ = nullptr;
 };
 
 // Real timers: a tick runs the timer's handler, then whatever the window wants done

@@ -30,7 +30,9 @@ build: deps $(BUILD)/CMakeCache.txt
 # across rebuilds and holds the sounds it plays.
 play: build
 	mkdir -p "$(PLAY_DIR)"
-	for f in assets/sounds/*.wav; do [ -e "$$f" ] && cp -u "$$f" "$(PLAY_DIR)/"; done; true
+	for f in assets/sounds/*.wav; do \
+	    [ -e "$(PLAY_DIR)/$${f##*/}" ] || cp "$$f" "$(PLAY_DIR)/"; \
+	done
 	cd "$(PLAY_DIR)" && "$(CURDIR)/$(BUILD)/app/korvane"
 
 test: build

@@ -31,14 +31,22 @@ void Form1::ShuffleDeck() {
 
 void Form1::drawCard(Side side, int slot) {
     ++DeckPos;
+    layCard(side, slot);
+}
+
+void Form1::layCard(Side side, int slot) {
     const std::string& code = List2.item(DeckPos);
     const int card = findCard(List1, code);
-    const int rank = rankOfCode(code);
     Label& rankLabel = side == Side::Dealer ? Label1(slot) : Label2(slot);
-    rankLabel.caption = rank >= 0 && rank < kRanks ? RankName[static_cast<size_t>(rank)] : "";
+    rankLabel.caption = rankText(rankOfCode(code));
     PictureBox& place = side == Side::Dealer ? Picture1(slot) : Picture2(slot);
     place.picture = Picture3(card).picture;
     place.visible = true;
+}
+
+const std::string& Form1::rankText(int rank) const {
+    static const std::string kNone;
+    return rank >= 0 && rank < kRanks ? RankName[static_cast<size_t>(rank)] : kNone;
 }
 
 }  // namespace korvane

@@ -11,6 +11,9 @@ namespace korvane {
 Form1::Form1(const Services& services) : services_(services) {
     for (Timer* timer : {&Timer1, &Timer2, &Timer3})
         timer->attach(&services_.timers);
+    Timer1.onTick = [this] { Timer1_Timer(); };
+    Timer2.onTick = [this] { Timer2_Timer(); };
+    Timer3.onTick = [this] { Timer3_Timer(); };
     HScroll1.onChange = [this] { HScroll1_Change(); };
     HScroll1.onScroll = [this] { HScroll1_Scroll(); };
 }

@@ -20,6 +20,15 @@ class Form1 : public TableWindow, public TableState {
     void Form_Load();
     void Form_Unload();
 
+    // A round: the start button, the opening deal, the player's two buttons, the
+    // dealer's turn and the settlement.
+    void Command3_Click();
+    void Timer1_Timer();
+    void Command1_Click();
+    void Command2_Click();
+    void Timer2_Timer();
+    void Timer3_Timer();
+
     // The loan office: a loan when the cash reads "0", and the payback offer the
     // round start makes.
     void Label15_Click();
@@ -45,7 +54,9 @@ class Form1 : public TableWindow, public TableState {
     void drawCard(Side side, int slot);
     void ScorePlayerHand();
     void ScoreDealerHand();
+    void StartOpeningDeal();
     void StartDealerTurn();
+    void StartSettlement();
 
     const Services& services() const { return services_; }
     // The language in force, as the caption of Command1 tells it.
@@ -57,12 +68,23 @@ class Form1 : public TableWindow, public TableState {
     void playSound(const std::string& file);
     void playIfSoundsOn(const std::string& file);
     void readCashFile();
+    // The draw step without its first step: lays the card at DeckPos.
+    void layCard(Side side, int slot);
+    const std::string& rankText(int rank) const;
+    void dealHoleCard();
+    void dealLastCard();
+    void revealDealerKorvane();
+    void turnHoleCard();
+    void dealerDraws(int slot);
+    void playerWins(int bet, bool korvane);
+    void dealerWins(int bet);
     void onClick(Widget& widget);
     void onDoubleClick(Widget& widget);
 
     Services services_;
     bool cashFileUnreadable_ = false;
     bool loanQuestionOpen_ = false;
+    bool settling_ = false;
 };
 
 }  // namespace korvane

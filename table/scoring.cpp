@@ -31,8 +31,5 @@ void Form1::ScoreDealerHand() {
     Label4.caption = plainText(DealerTotal);
 }
 
-void Form1::StartDealerTurn() {
-    Timer2.setEnabled(true);
-}
 
 }  // namespace korvane

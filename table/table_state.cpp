@@ -25,7 +25,8 @@ std::vector<Property> TableState::members() const {
                               {"PlayerDone", boolText(PlayerDone)},
                               {"DealerStandsAt", number(DealerStandsAt)},
                               {"Debt", number(Debt)},
-                              {"CheatMode", boolText(CheatMode)}};
+                              {"CheatMode", boolText(CheatMode)},
+                              {"DealerKorvane", boolText(DealerKorvane)}};
     addArray(out, "CardCode", CardCode, text);
     addArray(out, "Drawn", Drawn, number);
     addArray(out, "RankName", RankName, text);

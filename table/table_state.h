@@ -24,6 +24,7 @@ struct TableState {
     int16_t DealerStandsAt = 0;
     int32_t Debt = 0;  // owed to the loan office, before its surcharge
     bool CheatMode = false;
+    bool DealerKorvane = false;  // the dealer's two cards made 21 this round
 
     // Every member by name, arrays element by element, as the driver prints them.
     std::vector<Property> members() const;

@@ -47,6 +47,9 @@ bool Form1::setCheck(int value) {
 void Form1::onClick(Widget& widget) {
     if (&widget == &Check1) Check1.value = Check1.value == 1 ? 0 : 1;
     if (&widget == &Label15) Label15_Click();
+    if (&widget == &Command1) Command1_Click();
+    if (&widget == &Command2) Command2_Click();
+    if (&widget == &Command3) Command3_Click();
 }
 
 void Form1::onDoubleClick(Widget&) {}

@@ -2,7 +2,8 @@
 
 namespace korvane {
 
-QtTable::QtTable() : form_(Services{boxes_, sound_, files_, random_, clock_, timers_}) {
+QtTable::QtTable(Random* random)
+    : form_(Services{boxes_, sound_, files_, random ? *random : seeded_, clock_, timers_}) {
     // The table's start-up runs before the window is first shown.
     form_.Form_Load();
     view_ = std::make_unique<TableView>(form_);

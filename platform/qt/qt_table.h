@@ -14,7 +14,8 @@ namespace korvane {
 
 class QtTable {
   public:
-    QtTable();
+    // Shuffles from the time of day, unless a test hands in its own numbers.
+    explicit QtTable(Random* random = nullptr);
     ~QtTable();
 
     // Creates the table (its start-up runs here) and shows the window.
@@ -31,7 +32,7 @@ class QtTable {
     QtMessageBoxes boxes_;
     QtSound sound_;
     DiskFiles files_;
-    SeededRandom random_;
+    SeededRandom seeded_;
     SystemClock clock_;
     QtTimers timers_;
     Form1 form_;

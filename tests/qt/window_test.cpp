@@ -99,6 +99,9 @@ TEST_F(Window, AccessKeysPressTheButtons) {
     const std::pair<Qt::Key, Button*> keys[] = {
         {Qt::Key_S, &form.Command3}, {Qt::Key_1, &form.Command1}, {Qt::Key_2, &form.Command2}};
     for (const auto& [key, button] : keys) {
+        form.Command1.enabled = form.Command2.enabled = form.Command3.enabled = true;
+        form.Timer1.setEnabled(false);
+        table_->view().refresh();
         QSignalSpy pressed(widget<QPushButton>(*button), &QPushButton::clicked);
         QTest::keyClick(&table_->view(), key, Qt::AltModifier);
         // A pressed access key shows the button going down before it clicks.

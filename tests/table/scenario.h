@@ -1,0 +1,66 @@
+#pragma once
+// Whole rounds played through korvane-drive's commands on a headless table.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "drive/driver.h"
+
+namespace korvane {
+
+class Scenario : public ::testing::Test {
+  protected:
+    // Runs the script's lines and returns what the driver printed.
+    std::string play(const std::string& script) {
+        std::istringstream in(script);
+        out_.str("");
+        driver_.run(in);
+        EXPECT_EQ(err_.str(), "") << script;
+        return out_.str();
+    }
+    // Each line must come out, in this order (other lines may stand between). A
+    // line starting with "~" need only be part of a line.
+    static void expectInOrder(const std::string& output, const std::vector<std::string>& lines) {
+        size_t from = 0;
+        for (const std::string& line : lines) {
+            const bool part = !line.empty() && line[0] == '~';
+            const std::string wanted = part ? line.substr(1) : "\n" + line + "\n";
+            const size_t at = ("\n" + output).find(wanted, from);
+            ASSERT_NE(at, std::string::npos) << "missing, or out of order: " << line << "\nin:\n"
+                                             << output;
+            from = at + wanted.size() - 1;
+        }
+    }
+    static int count(const std::string& output, const std::string& line) {
+        int n = 0;
+        for (size_t at = output.find(line); at != std::string::npos; at = output.find(line, at + 1))
+            ++n;
+        return n;
+    }
+    void cashFile(const std::string& bytes) { files_.files["Korvane.cash"] = bytes; }
+    Form1& table() { return driver_.form(); }
+
+    MemoryFiles files_;
+    std::ostringstream out_, err_;
+    Driver driver_{files_, out_, err_};
+};
+
+// A "deck" command from ranks in dealing order ("K 9 10 2": the dealer's hole card
+// and second card, then the player's two): each rank takes hearts first, then
+// diamonds, clubs and spades as it comes again.
+inline std::string deckOf(const std::string& ranks) {
+    static const char* kNames[] = {"A", "2", "3",  "4", "5", "6", "7",
+                                   "8", "9", "10", "J", "Q", "K"};
+    std::istringstream in(ranks);
+    std::string rank, line = "deck";
+    int used[13] = {};
+    while (in >> rank) {
+        for (int r = 0; r < 13; ++r)
+            if (rank == kNames[r]) line += " " + std::to_string(13 * used[r]++ + r);
+    }
+    return line + "\n";
+}
+
+}  // namespace korvane

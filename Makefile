@@ -8,7 +8,7 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock
             fonts-liberation2 fonts-dejavu fonts-dejavu-core
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test build deps screenshot format clean
+.PHONY: play test bench build deps screenshot format clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -38,10 +38,15 @@ play: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-# Renews the picture of the table in the README.
+bench: build
+	$(BUILD)/bench/rounds_bench
+
+# Renews the pictures of the table in the README.
 screenshot: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/qt/window_test --gtest_filter='*Screenshot*'
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/qt/window_round_test --gtest_filter='*ToItsEnd'
 	cp $(BUILD)/table.png docs/table.png
+	cp $(BUILD)/round.png docs/round.png
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

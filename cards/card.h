@@ -20,7 +20,7 @@ constexpr int rankOf(int card) {
     return card % kRanks;
 }
 
-std::string cardCode(int card);
+const std::string& cardCode(int card);
 // The rank index from a code's last two characters (" 9" is 9, "12" is 12).
 int rankOfCode(std::string_view code);
 // The name of the face image of a card ("face0" .. "face51").

@@ -91,6 +91,15 @@ TEST_F(PlayersTurn, TwentyOneOrMoreEndsTheTurn) {
     }
 }
 
+TEST_F(PlayersTurn, AFifthCardOfTwentyOneStartsTheDealerOnce) {
+    const std::string out = play("load\n" + dealt("10 9 2 3 2 3 A") +
+                                 "click Command1\nclick Command1\nwait 200\nclick Command1\n"
+                                 "get Label3.Caption\nget PlayerDone\nwait 499\n"
+                                 "get Picture1(0).Picture\nwait 1\nget Picture1(0).Picture\n");
+    expectInOrder(out, {"Label3.Caption=21", "PlayerDone=True", "Picture1(0).Picture=back10",
+                        "Picture1(0).Picture=face9"});
+}
+
 TEST_F(PlayersTurn, AnOverdrawnHandLosesEvenToABustDealer) {
     const std::string out =
         play("load\n" + dealt("10 6 10 6 K") +

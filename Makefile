@@ -45,8 +45,8 @@ bench: build
 screenshot: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/qt/window_test --gtest_filter='*Screenshot*'
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/qt/window_round_test --gtest_filter='*ToItsEnd'
-	cp $(BUILD)/table.png docs/table.png
-	cp $(BUILD)/round.png docs/round.png
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/qt/presentation_test --gtest_filter='*Chooser*:*Rules*'
+	cp $(BUILD)/table.png $(BUILD)/round.png $(BUILD)/chooser.png $(BUILD)/rules.png docs/
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -15,9 +15,10 @@ void Form1::StartSettlement() {
 
 void Form1::Timer2_Timer() {
     // Face down exactly while the slot shows the back in use.
-    if (Picture1(0).picture == Picture1(5).picture) {
+    if (holeCard() == Picture1(5).picture) {
         playIfSoundsOn(kDealSound);
         turnHoleCard();
+        if (peekingHole_) holeUnderPeek_ = Picture1(0).picture;
         ScoreDealerHand();
         if (dealerStops(DealerTotal, PlayerTotal, DealerStandsAt)) StartSettlement();
         return;

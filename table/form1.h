@@ -34,6 +34,16 @@ class Form1 : public TableWindow, public TableState {
     void Label15_Click();
     void PaybackOffer();
 
+    // The flags and the miniature back; the rules line.
+    void Picture4_Click(int index);
+    void Label11_Click();
+    // The dealer's cards, the deck pile and the backs of the chooser; the player's cards.
+    void Picture1_Click(int index);
+    void Picture2_Click(int index);
+    // The hidden cheat switch, and the cash it lets the player set.
+    void Label16_DblClick();
+    void Label17_Click();
+
     // The bet's scroll bar.
     void HScroll1_Change();
     void HScroll1_Scroll();
@@ -78,6 +88,10 @@ class Form1 : public TableWindow, public TableState {
     void dealerDraws(int slot);
     void playerWins(int bet, bool korvane);
     void dealerWins(int bet);
+    // Shows the face of a code's card in a place while a box is open, then the back.
+    void peek(PictureBox& place, const std::string& code);
+    // The hole card's picture as the round knows it, whatever a peek shows.
+    Picture holeCard() const;
     void onClick(Widget& widget);
     void onDoubleClick(Widget& widget);
 
@@ -85,6 +99,8 @@ class Form1 : public TableWindow, public TableState {
     bool cashFileUnreadable_ = false;
     bool loanQuestionOpen_ = false;
     bool settling_ = false;
+    bool peekingHole_ = false;
+    Picture holeUnderPeek_ = nullptr;
 };
 
 }  // namespace korvane

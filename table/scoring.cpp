@@ -31,5 +31,4 @@ void Form1::ScoreDealerHand() {
     Label4.caption = plainText(DealerTotal);
 }
 
-
 }  // namespace korvane

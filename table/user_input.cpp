@@ -46,12 +46,19 @@ bool Form1::setCheck(int value) {
 
 void Form1::onClick(Widget& widget) {
     if (&widget == &Check1) Check1.value = Check1.value == 1 ? 0 : 1;
+    if (&widget == &Label11) Label11_Click();
     if (&widget == &Label15) Label15_Click();
+    if (&widget == &Label17) Label17_Click();
     if (&widget == &Command1) Command1_Click();
     if (&widget == &Command2) Command2_Click();
     if (&widget == &Command3) Command3_Click();
+    if (auto index = Picture1.indexOf(&widget)) Picture1_Click(*index);
+    if (auto index = Picture2.indexOf(&widget)) Picture2_Click(*index);
+    if (auto index = Picture4.indexOf(&widget)) Picture4_Click(*index);
 }
 
-void Form1::onDoubleClick(Widget&) {}
+void Form1::onDoubleClick(Widget& widget) {
+    if (&widget == &Label16) Label16_DblClick();
+}
 
 }  // namespace korvane

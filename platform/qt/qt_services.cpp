@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QUrl>
+#include <algorithm>
 
 namespace korvane {
 namespace {
@@ -19,6 +21,18 @@ QMessageBox::Icon qtIcon(BoxIcon icon) {
             return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
+}
+
+// The box would wrap long lines at its own narrow width; the game's lines are
+// written to be read one a line, so the text gets room for its longest.
+void keepLinesWhole(QMessageBox& box, const QString& text) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label) return;
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : text.split(QChar('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    label->setMinimumWidth(std::min(widest + 8, 760));
 }
 
 }  // namespace
@@ -36,6 +50,7 @@ BoxAnswer QtMessageBoxes::show(const BoxRequest& request) {
     QMessageBox box(qtIcon(request.icon), QString::fromStdString(request.title), text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
+    keepLinesWhole(box, text);
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
     if (question) box.setEscapeButton(QMessageBox::No);
     const int answer = box.exec();

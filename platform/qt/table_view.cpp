@@ -1,5 +1,6 @@
 #include "platform/qt/table_view.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <map>
@@ -24,15 +25,19 @@ TableView::TableView(Form1& form) : form_(form) {
     for (const char* name : {"icon", "icon256"})
         icon.addFile(ImageStore::resourcePath(name));
     setWindowIcon(icon);
+    qApp->installEventFilter(this);
     refresh();
 }
 
-TableView::~TableView() = default;
+TableView::~TableView() {
+    qApp->removeEventFilter(this);
+}
 
 WidgetEvents TableView::events() {
     WidgetEvents e;
     e.click = [this](Widget& w) {
         form_.click(w);
+        swallowRestOfDoubleClick(w);
         refresh();
     };
     e.doubleClick = [this](Widget& w) {
@@ -81,6 +86,19 @@ void TableView::refresh() {
     refreshWindow();
     for (const auto& binding : bindings_)
         binding->refresh();
+}
+
+void TableView::swallowRestOfDoubleClick(const Widget& clicked) {
+    if (!clicked.shown()) swallowing_.setRemainingTime(QApplication::doubleClickInterval());
+}
+
+bool TableView::eventFilter(QObject* target, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                       type == QEvent::MouseButtonRelease;
+    if (!mouse || swallowing_.hasExpired()) return false;
+    auto* widget = qobject_cast<QWidget*>(target);
+    return widget && widget->window() == this;
 }
 
 void TableView::closeEvent(QCloseEvent* event) {

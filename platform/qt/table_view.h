@@ -1,6 +1,7 @@
 #pragma once
 // The table on the screen: one top-level window with a widget for every control,
 // refreshed from the model after every event.
+#include <QDeadlineTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -28,14 +29,19 @@ class TableView : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* target, QEvent* event) override;
 
   private:
     WidgetEvents events();
     void refreshWindow();
+    // A click that took away the control it landed on (a back chosen closes the
+    // chooser) keeps the rest of its double click from reaching what lay beneath.
+    void swallowRestOfDoubleClick(const Widget& clicked);
 
     Form1& form_;
     ImageStore images_;
     std::vector<std::unique_ptr<Binding>> bindings_;
+    QDeadlineTimer swallowing_;
 };
 
 }  // namespace korvane

@@ -1,0 +1,20 @@
+// The hidden cheat switch and the unseen "X" that sets the cash.
+#include "table/form1.h"
+
+namespace korvane {
+
+void Form1::Label16_DblClick() {
+    CheatMode = !CheatMode;
+    if (!CheatMode) {
+        Label16.caption = "";
+        return;
+    }
+    Label16.caption = "X";
+    msgBox("CHEAT MODE ON", BoxButtons::Ok, BoxIcon::None);
+}
+
+void Form1::Label17_Click() {
+    if (CheatMode) Label10.caption = "10000";
+}
+
+}  // namespace korvane

@@ -2,13 +2,15 @@
 # Each installs what is missing, builds, and then plays or tests.
 
 BUILD    ?= build
+ASAN     ?= build-asan
+FUZZ_SECONDS ?= 120
 JOBS     ?= 2
 PLAY_DIR ?= $(HOME)/.local/share/korvane
 PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev \
-            fonts-liberation2 fonts-dejavu fonts-dejavu-core
+            fonts-liberation2 fonts-dejavu fonts-dejavu-core clang libclang-rt-14-dev
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test bench build deps screenshot format clean
+.PHONY: play test sanitize fuzz bench build deps screenshot format clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -35,8 +37,27 @@ play: build
 	done
 	cd "$(PLAY_DIR)" && "$(CURDIR)/$(BUILD)/app/korvane"
 
+# Every test of the game, then the core again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, with the fuzz targets over their corpus.
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	$(MAKE) --no-print-directory sanitize
+
+$(ASAN)/CMakeCache.txt: | deps
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DKORVANE_WITH_QT=OFF -DKORVANE_SANITIZE=ON
+
+sanitize: deps $(ASAN)/CMakeCache.txt
+	cmake --build $(ASAN) -j$(JOBS)
+	cd $(ASAN) && ctest --output-on-failure -j$(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS; what they find is kept in $(ASAN)/fuzz/found.
+fuzz: deps $(ASAN)/CMakeCache.txt
+	cmake --build $(ASAN) -j$(JOBS)
+	for t in numeric_value:numeric cash_file:cash drive:drive; do \
+	    $(ASAN)/fuzz/$${t%%:*}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	        -artifact_prefix=$(ASAN)/fuzz/ $(ASAN)/fuzz/found/$${t##*:} fuzz/corpus/$${t##*:} || exit 1; \
+	done
 
 bench: build
 	$(BUILD)/bench/rounds_bench
@@ -52,4 +73,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN)

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace korvane {
@@ -133,11 +135,13 @@ std::string fractionText(double value) {
     std::snprintf(digits, sizeof digits, "%.14e", value);
     const double rounded = std::strtod(digits, nullptr);
     if (rounded == std::floor(rounded)) return wholeText(rounded);
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
+    // The decimal exponent as printed, not a logarithm that may round up a power of ten.
+    const int magnitude = std::atoi(std::strchr(digits, 'e') + 1);
     const int decimals = std::clamp(14 - magnitude, 0, 340);
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
     std::string text(buffer);
+    if (text.find('.') == std::string::npos) return text;
     while (text.back() == '0')
         text.pop_back();
     if (text.back() == '.') text.pop_back();

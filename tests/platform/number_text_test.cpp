@@ -52,6 +52,9 @@ TEST(PlainText, WritesDigitsOnly) {
                                                     {1e20, "100000000000000000000"},
                                                     {1e-7, "0.0000001"},
                                                     {2.0000000000000004, "2"},
+                                                    {99999999999999.9, "99999999999999.9"},
+                                                    {9999999.95, "9999999.95"},
+                                                    {0.95, "0.95"},
                                                     {std::nan(""), "0"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(plainText(value), text) << value;

@@ -102,7 +102,7 @@ std::vector<double> reachableCash(const Snapshot& b, const Snapshot& a, bool che
 }
 
 std::string Checker::money(const Snapshot& b, const Snapshot& a, const Form1& t) const {
-    const bool loan = a.debt == b.debt + 1000;
+    const bool loan = int64_t{a.debt} == int64_t{b.debt} + 1000;
     const bool repaid = a.debt == 0 && b.debt > 0;
     if (a.debt != b.debt && !loan && !repaid) return "the debt moved without a loan or a repayment";
     if (loan && b.cash != 0 && a.cash - b.cash > 1000 + 2 * 50)

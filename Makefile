@@ -61,6 +61,7 @@ fuzz: deps $(ASAN)/CMakeCache.txt
 
 bench: build
 	$(BUILD)/bench/rounds_bench
+	$(BUILD)/bench/qt_bench
 
 # Renews the pictures of the table in the README.
 screenshot: build

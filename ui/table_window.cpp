@@ -35,12 +35,16 @@ std::vector<Widget*> TableWindow::widgets() const {
     return out;
 }
 
-bool TableWindow::reachable(const Widget& widget) const {
-    if (!widget.shown() || !widget.usable()) return false;
-    if (widget.kind() == ControlKind::ListBox) return false;  // the deck lists are never shown
+bool TableWindow::insideWindow(const Widget& widget) const {
     const Place p = widget.placeOnWindow();
     return p.left < Me.clientWidth() && p.top < Me.clientHeight() && p.left + p.width > 0 &&
            p.top + p.height > 0;
+}
+
+bool TableWindow::reachable(const Widget& widget) const {
+    if (!widget.shown() || !widget.usable()) return false;
+    if (widget.kind() == ControlKind::ListBox) return false;  // the deck lists are never shown
+    return insideWindow(widget);
 }
 
 }  // namespace korvane

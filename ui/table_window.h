@@ -52,6 +52,8 @@ class TableWindow {
     std::vector<Widget*> widgets() const;
     // Could a player reach it with the mouse: shown, enabled and inside the window.
     bool reachable(const Widget& widget) const;
+    // Does any of its place lie on the window's client area.
+    bool insideWindow(const Widget& widget) const;
 
   private:
     void layOutRows();

@@ -100,7 +100,12 @@ class PictureBinding : public BindingOf<PictureBox, ClickTarget<PictureWidget>> 
         : BindingOf(model, widget, true), images_(images) {}
     void refresh() override {
         refreshCommon();
-        widget_->setPixmap(model_.picture ? &images_.pixmap(model_.picture) : nullptr);
+        // An image is decoded only once it can be seen: the face sources and the
+        // hidden back lie outside the window for the whole run.
+        const QWidget* parent = widget_->parentWidget();
+        const bool seen = widget_->isVisibleTo(widget_->window()) && parent &&
+                          parent->rect().intersects(widget_->geometry());
+        if (seen) widget_->setPixmap(model_.picture ? &images_.pixmap(model_.picture) : nullptr);
     }
 
   private:

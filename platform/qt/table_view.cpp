@@ -13,6 +13,9 @@ TableView::TableView(Form1& form) : form_(form) {
     std::map<const Widget*, QWidget*> parents{{nullptr, this}};
     const WidgetEvents handlers = events();
     for (Widget* control : form_.widgets()) {
+        // What lies wholly outside the window (face sources, rank labels, the
+        // held back) is never seen, so it gets no widget at all.
+        if (!form_.insideWindow(*control)) continue;
         auto binding = bind(*control, parents.at(control->container), images_, handlers);
         if (!binding) continue;
         parents[control] = binding->widget();

@@ -1,0 +1,18 @@
+// The baseline: a Qt Widgets program that shows one empty window the table's size.
+#include <QApplication>
+#include <QStyleFactory>
+#include <QWidget>
+#include <cstdlib>
+
+#include "bench/probe_watch.h"
+
+int main(int argc, char* argv[]) {
+    const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 0;
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QWidget window;
+    window.resize(693, 563);
+    korvane::bench::Watch watch(&window);
+    window.show();
+    return korvane::bench::run(watch, idleSeconds);
+}

@@ -1,0 +1,75 @@
+#pragma once
+// What the table's probe and the minimal window share: they say when their first
+// frame is painted and, if asked, stand idle and report what that cost.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+namespace korvane::bench {
+
+// Counts the program's timer events and spots the window's first paint.
+class Watch : public QObject {
+  public:
+    explicit Watch(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    long timerEvents = 0;
+
+  protected:
+    bool eventFilter(QObject* target, QEvent* event) override {
+        if (event->type() == QEvent::Timer) ++timerEvents;
+        if (!painted_ && event->type() == QEvent::Paint && target == window_) {
+            painted_ = true;
+            // Told once the paint is done, from the next turn of the event loop.
+            QTimer::singleShot(0, [] {
+                std::puts("painted");
+                std::fflush(stdout);
+            });
+        }
+        return false;
+    }
+
+  private:
+    QWidget* window_;
+    bool painted_ = false;
+};
+
+struct Usage {
+    double cpuMs;
+    long switches, maxRssKb;
+};
+
+inline Usage usage() {
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    const double cpu = (r.ru_utime.tv_sec + r.ru_stime.tv_sec) * 1e3 +
+                       (r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e3;
+    return {cpu, r.ru_nvcsw + r.ru_nivcsw, r.ru_maxrss};
+}
+
+// After the first paint: quit at once, or settle a second, stand idle for
+// `idleSeconds` and print what it cost (the one timer that ends the wait is ours).
+inline int run(Watch& watch, int idleSeconds) {
+    if (idleSeconds <= 0) {
+        QTimer::singleShot(50, [] { QApplication::quit(); });
+        return QApplication::exec();
+    }
+    Usage before{};
+    long timersBefore = 0;
+    QTimer::singleShot(1000, [&] {
+        before = usage();
+        timersBefore = watch.timerEvents;
+        QTimer::singleShot(idleSeconds * 1000, [&] {
+            const Usage after = usage();
+            std::printf("idle cpu_ms=%.1f switches=%ld timer_events=%ld max_rss_kb=%ld\n",
+                        after.cpuMs - before.cpuMs, after.switches - before.switches,
+                        watch.timerEvents - timersBefore - 1, after.maxRssKb);
+            std::fflush(stdout);
+            QApplication::quit();
+        });
+    });
+    return QApplication::exec();
+}
+
+}  // namespace korvane::bench

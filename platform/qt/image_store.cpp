@@ -1,6 +1,7 @@
 #include "platform/qt/image_store.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QtDebug>
 
 namespace korvane {
@@ -13,8 +14,16 @@ const QPixmap& ImageStore::pixmap(Picture picture) {
     auto found = loaded_.find(picture);
     if (found != loaded_.end()) return found->second;
     QPixmap pixmap;
-    if (picture && !pixmap.load(resourcePath(picture->name)))
-        qCritical("Korvane: the image %s is missing from this build", picture->name.c_str());
+    if (picture) {
+        // On a screen scaled past 1x the cards are drawn from art made at twice the
+        // size, so they stay crisp.
+        const bool sharp =
+            qApp->devicePixelRatio() > 1.0 && pixmap.load(resourcePath(picture->name + "@2x"));
+        if (sharp)
+            pixmap.setDevicePixelRatio(2.0);
+        else if (!pixmap.load(resourcePath(picture->name)))
+            qCritical("Korvane: the image %s is missing from this build", picture->name.c_str());
+    }
     return loaded_.emplace(picture, pixmap).first->second;
 }
 

@@ -13,6 +13,7 @@ void PictureWidget::setPixmap(const QPixmap* pixmap) {
 void PictureWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    // A pixmap with twice the pixels and a device pixel ratio of 2 covers the same place.
     if (pixmap_ && !pixmap_->isNull()) painter.drawPixmap(0, 0, *pixmap_);
 }
 

@@ -94,8 +94,16 @@ TEST_F(CardArtTest, DrawsEveryImageTheGameLoadsAtItsSize) {
     }
 }
 
+// Both sets the game ships: the plain one and the one for screens scaled twice.
+std::vector<std::pair<QString, QImage>> bothScales() {
+    auto images = renderAll(1);
+    for (auto& pair : renderAll(2))
+        images.push_back(std::move(pair));
+    return images;
+}
+
 TEST_F(CardArtTest, CommittedImagesMatchTheDrawing) {
-    for (const auto& [name, image] : drawn()) {
+    for (const auto& [name, image] : bothScales()) {
         const QImage committed(committedPath(name));
         ASSERT_FALSE(committed.isNull()) << "missing assets/images/" << str(name) << kRedraw;
         ASSERT_EQ(committed.size(), image.size()) << str(name) << kRedraw;
@@ -108,7 +116,7 @@ TEST_F(CardArtTest, CommittedImagesMatchTheDrawing) {
 }
 
 TEST_F(CardArtTest, ResourcesCarryEveryCommittedImage) {
-    for (const auto& [name, image] : drawn()) {
+    for (const auto& [name, image] : bothScales()) {
         QFile resource(QStringLiteral(":/images/") + name);
         QFile committed(committedPath(name));
         ASSERT_TRUE(resource.open(QIODevice::ReadOnly))

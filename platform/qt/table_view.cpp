@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/qt/qt_look.h"
+#include "ui/accessible_names.h"
 
 namespace korvane {
 
@@ -19,6 +20,8 @@ TableView::TableView(Form1& form) : form_(form) {
         auto binding = bind(*control, parents.at(control->container), images_, handlers);
         if (!binding) continue;
         parents[control] = binding->widget();
+        const std::string& spoken = korvane::accessibleName(control->name());
+        if (!spoken.empty()) binding->widget()->setAccessibleName(QString::fromStdString(spoken));
         bindings_.push_back(std::move(binding));
     }
     // The card-back chooser opens over everything on the table.

@@ -62,6 +62,17 @@ TEST_F(Window, EveryWidgetStandsWhereTheControlTablePutsIt) {
     EXPECT_TRUE(table_->view().images().missing(table_->form().images).empty());
 }
 
+TEST_F(Window, AScreenReaderCanFollowARound) {
+    Form1& form = table_->form();
+    const std::pair<const Widget*, const char*> named[] = {
+        {&form.Label10, "Cash"},      {&form.Label13, "Bet"},
+        {&form.Label3, "Your total"}, {&form.Label4, "Dealer's total"},
+        {&form.Label5, "Status"},     {&form.Command1, "Deal a card"},
+        {&form.Command2, "Stop"},     {&form.Command3, "Start a round"}};
+    for (const auto& [control, name] : named)
+        EXPECT_EQ(widget(*control)->accessibleName(), QString::fromUtf8(name)) << control->name();
+}
+
 TEST_F(Window, ShowsTheStartUpCaptionsAndOnlyTheStartButton) {
     Form1& form = table_->form();
     EXPECT_EQ(widget<QPushButton>(form.Command3)->text(), QStringLiteral("&Start"));

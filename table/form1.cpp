@@ -48,12 +48,7 @@ void Form1::Form_Load() {
         HScroll1.setMax(10000);
         HScroll1.setValue(1000);
     }
-    const LanguageTexts& english = textsFor(Language::English);
-    Command1.caption = english.dealCaption;
-    Command2.caption = english.stopCaption;
-    Label11.caption = english.rulesLine;
-    Label12.caption = english.betCaption;
-    Frame4.caption = english.chooserCaption;
+    putCaptions(Language::English);
 }
 
 void Form1::readCashFile() {

@@ -78,6 +78,7 @@ class Form1 : public TableWindow, public TableState {
     void playSound(const std::string& file);
     void playIfSoundsOn(const std::string& file);
     void readCashFile();
+    void putCaptions(Language language);
     // The draw step without its first step: lays the card at DeckPos.
     void layCard(Side side, int slot);
     const std::string& rankText(int rank) const;

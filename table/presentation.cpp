@@ -9,10 +9,13 @@ void Form1::Picture4_Click(int index) {
         Frame4.visible = true;  // the card-back chooser; the language stays
         return;
     }
-    if (index != 0 && index != 1) return;
-    // Only these captions change: texts already on the table keep their language
-    // until they are next written.
-    const LanguageTexts& t = textsFor(index == 0 ? Language::English : Language::Danish);
+    if (index == 0 || index == 1) putCaptions(index == 0 ? Language::English : Language::Danish);
+}
+
+// Only these captions change: texts already on the table keep their language
+// until they are next written. Command1's caption then tells the language in force.
+void Form1::putCaptions(Language language) {
+    const LanguageTexts& t = textsFor(language);
     Command1.caption = t.dealCaption;
     Command2.caption = t.stopCaption;
     Label11.caption = t.rulesLine;

@@ -32,11 +32,3 @@ TEST(HiDpi, TheDeckPileIsDrawnPixelForPixelFromTheDoubleArt) {
 
 }  // namespace
 }  // namespace korvane
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

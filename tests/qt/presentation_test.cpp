@@ -66,7 +66,7 @@ TEST_F(Presentation, TheDanishTableWithTheChooserOpen) {
     ASSERT_TRUE(widget(form.Frame4)->isVisible());
     EXPECT_EQ(widget(form.Frame4)->geometry(), QRect(8, 176, 673, 209));
     const QImage shot = table_->view().grab().toImage();
-    shot.save(QStringLiteral(KORVANE_DOCS_BUILD "/chooser.png"));
+    shot.save(QStringLiteral(KORVANE_SHOTS "/chooser.png"));
     // The chooser covers the deck pile with its own green and the five backs.
     EXPECT_EQ(shot.pixelColor(middleOf(form.Picture1(6))).rgb() != QColor(0, 128, 0).rgb(), true);
 }
@@ -97,7 +97,7 @@ TEST_F(Presentation, TheRulesBoxBreaksItsLines) {
     QString text;
     whenABoxOpens([&text](QMessageBox& box) {
         text = box.text();
-        box.grab().save(QStringLiteral(KORVANE_DOCS_BUILD "/rules.png"));
+        box.grab().save(QStringLiteral(KORVANE_SHOTS "/rules.png"));
     });
     QTest::mouseClick(widget(table_->form().Label11), Qt::LeftButton);
     EXPECT_EQ(text.count(QChar('\n')), 10);
@@ -136,10 +136,3 @@ TEST_F(Presentation, TheCheatSwitchTakesDoubleClicksWhenEmpty) {
 
 }  // namespace
 }  // namespace korvane
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -73,10 +73,3 @@ TEST(Process, SoundsPlayWithoutHoldingUpTheWindow) {
 
 }  // namespace
 }  // namespace korvane
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -82,7 +82,7 @@ TEST_F(WindowRound, PlaysARoundToItsEnd) {
     EXPECT_EQ(shown(form.Label9), QStringLiteral("1"));
     EXPECT_TRUE(widget(form.Picture1(4))->isVisible());
     const QImage shot = table_->view().grab().toImage();
-    shot.save(QStringLiteral(KORVANE_ROUND_SCREENSHOT));
+    shot.save(QStringLiteral(KORVANE_SHOTS "/round.png"));
     // The dealer's hole card is face up: the ten of hearts, white, not the red back.
     EXPECT_EQ(shot.pixelColor(pixels(120) + 60, pixels(120) + 60), QColor(255, 255, 255));
 }
@@ -112,10 +112,3 @@ TEST_F(WindowRound, NoAccessKeyActsWhileABoxIsOpen) {
 
 }  // namespace
 }  // namespace korvane
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,0 +1,15 @@
+// The window tests run on Qt's offscreen platform, so they need no display, not
+// even to be listed.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef KORVANE_SCREEN_SCALE
+    qputenv("QT_SCALE_FACTOR", KORVANE_SCREEN_SCALE);
+#endif
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}

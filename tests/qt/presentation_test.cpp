@@ -6,50 +6,23 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
 #include "platform/qt/qt_look.h"
 #include "platform/qt/qt_table.h"
+#include "tests/qt/window_fixture.h"
 
 namespace korvane {
 namespace {
 
-class Presentation : public ::testing::Test {
+class Presentation : public WindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        QDir::setCurrent(folder_.path());
-        table_ = std::make_unique<QtTable>();
-        table_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&table_->view()));
+        WindowTest::SetUp();
+        open();
     }
-    void TearDown() override {
-        table_.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
-    QWidget* widget(const Control& control) { return table_->view().widgetFor(control); }
-    // Where a control's middle lies in the window.
-    QPoint middleOf(const Widget& control) {
-        const Place p = control.placeOnWindow();
-        return {pixels(p.left + p.width / 2), pixels(p.top + p.height / 2)};
-    }
-    // Runs `look` on each box that opens, then closes the box.
-    void whenABoxOpens(std::function<void(QMessageBox&)> look) {
-        auto* watcher = new QTimer(&table_->view());  // owned by the window
-        QObject::connect(watcher, &QTimer::timeout, [look] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                look(*box);
-                box->accept();
-            }
-        });
-        watcher->start(50);
-    }
-
-    QTemporaryDir folder_;
-    std::unique_ptr<QtTable> table_;
 };
 
 TEST_F(Presentation, TheDanishTableWithTheChooserOpen) {

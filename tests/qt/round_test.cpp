@@ -8,55 +8,36 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "platform/headless/scripted_random.h"
 #include "platform/qt/qt_look.h"
 #include "platform/qt/qt_table.h"
+#include "tests/qt/window_fixture.h"
 
 namespace korvane {
 namespace {
 
-class WindowRound : public ::testing::Test {
+class WindowRound : public WindowTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        QDir::setCurrent(folder_.path());
-    }
-    void open() {
-        table_ = std::make_unique<QtTable>(&random_);
-        table_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&table_->view()));
-    }
-    void TearDown() override {
-        table_.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
     void forceDeck(std::initializer_list<int> cards) {
         for (int card : cards)
             random_.queued.push_back((card + 0.5) / 52.0);
-    }
-    template <class Q = QWidget>
-    Q* widget(const Control& control) {
-        return qobject_cast<Q*>(table_->view().widgetFor(control));
     }
     QString shown(const Label& label) { return widget<QLabel>(label)->text(); }
     void press(const Button& button) {
         QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
     }
 
-    QTemporaryDir folder_;
     ScriptedRandom random_;
-    std::unique_ptr<QtTable> table_;
 };
 
 TEST_F(WindowRound, PlaysARoundToItsEnd) {
     // Dealer 10 and 2; player 5 and 4, then 7 and 3; the dealer passes over one
     // card, then draws 2, 2 and a king to bust on five cards.
     forceDeck({9, 40, 30, 16, 6, 41, 20, 27, 1, 51});
-    open();
+    open(&random_);
     Form1& form = table_->form();
     press(form.Command3);
     EXPECT_EQ(shown(form.Label5), QStringLiteral("Shuffling"));
@@ -88,11 +69,11 @@ TEST_F(WindowRound, PlaysARoundToItsEnd) {
 }
 
 TEST_F(WindowRound, NoAccessKeyActsWhileABoxIsOpen) {
-    QFile cash(folder_.filePath(QStringLiteral("Korvane.cash")));
+    QFile cash(QDir(folder()).filePath(QStringLiteral("Korvane.cash")));
     ASSERT_TRUE(cash.open(QIODevice::WriteOnly));
     cash.write("0\r\n0\r\n");
     cash.close();
-    open();
+    open(&random_);
     Form1& form = table_->form();
     QSignalSpy started(widget<QPushButton>(form.Command3), &QPushButton::clicked);
     bool boxSeen = false;

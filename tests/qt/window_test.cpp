@@ -11,39 +11,22 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "platform/qt/qt_look.h"
 #include "platform/qt/qt_table.h"
+#include "tests/qt/window_fixture.h"
 
 namespace korvane {
 namespace {
 
-class Window : public ::testing::Test {
+class Window : public WindowTest {
   protected:
     void SetUp() override {
-        // A folder of its own, so no cash file of a player's is read or written.
-        ASSERT_TRUE(temporary_.isValid());
-        folder_ = temporary_.path();
-        QDir::setCurrent(folder_);
-        table_ = std::make_unique<QtTable>();
-        table_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&table_->view()));
+        WindowTest::SetUp();
+        open();
     }
-    void TearDown() override {
-        table_.reset();
-        QDir::setCurrent(QDir::tempPath());
-    }
-    template <class Q = QWidget>
-    Q* widget(const Control& control) {
-        return qobject_cast<Q*>(table_->view().widgetFor(control));
-    }
-
-    QTemporaryDir temporary_;
-    QString folder_;
-    std::unique_ptr<QtTable> table_;
 };
 
 TEST_F(Window, EveryWidgetStandsWhereTheControlTablePutsIt) {
@@ -146,7 +129,7 @@ TEST_F(Window, DraggingTheThumbMovesTheBetAsItGoes) {
 
 TEST_F(Window, ClosingSavesTheCashOnce) {
     table_->close();
-    QFile cash(QDir(folder_).filePath(QStringLiteral("Korvane.cash")));
+    QFile cash(QDir(folder()).filePath(QStringLiteral("Korvane.cash")));
     ASSERT_TRUE(cash.open(QIODevice::ReadOnly));
     EXPECT_EQ(cash.readAll(), QByteArray("1000\r\n0\r\n"));
     cash.close();

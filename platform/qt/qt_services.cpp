@@ -1,12 +1,12 @@
 #include "platform/qt/qt_services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
-#include <QSoundEffect>
-#include <QUrl>
 #include <algorithm>
+#include <utility>
 
 namespace korvane {
 namespace {
@@ -59,20 +59,43 @@ BoxAnswer QtMessageBoxes::show(const BoxRequest& request) {
 }
 
 QtSound::QtSound() = default;
-QtSound::~QtSound() = default;
+
+QtSound::~QtSound() {
+    player_.reset();  // before the module that made it goes
+}
 
 void QtSound::play(const std::string& file) {
-    const QString name = QString::fromStdString(file);
-    const QString path = QDir::current().absoluteFilePath(name);
+    const QString path = QDir::current().absoluteFilePath(QString::fromStdString(file));
     if (!QFileInfo(path).isFile()) return;  // no file, no sound
-    auto& effect = effects_[name];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(path));
+    if (!ready_) {
+        waiting_ = path;  // a newer cue replaces one still waiting, as it would when playing
+        return;
     }
-    if (playing_) playing_->stop();
-    playing_ = effect.get();
-    effect->play();
+    start(path);
+}
+
+void QtSound::ready() {
+    ready_ = true;
+    if (!waiting_.isEmpty()) start(std::exchange(waiting_, QString()));
+}
+
+void QtSound::start(const QString& path) {
+    if (!player_ && !failed_) {
+        // Beside the program once installed; in the build tree where it was built.
+        for (const QString& place :
+             {QCoreApplication::applicationDirPath() + "/libkorvane_sound.so",
+              QStringLiteral(KORVANE_SOUND_MODULE)}) {
+            module_.setFileName(place);
+            if (module_.load()) break;
+        }
+        auto create = reinterpret_cast<CreateSoundPlayer>(module_.resolve(kCreateSoundPlayer));
+        if (create) player_.reset(create());
+        failed_ = !player_;
+        if (failed_)
+            qWarning("Korvane: no sound module, so no sounds: %s",
+                     qPrintable(module_.errorString()));
+    }
+    if (player_) player_->play(path);
 }
 
 void QtTimers::timerChanged(Timer& timer) {

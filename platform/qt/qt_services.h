@@ -1,5 +1,6 @@
 #pragma once
 // The desktop's side of the table: modal boxes, sounds and real timers.
+#include <QLibrary>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -7,10 +8,10 @@
 #include <map>
 #include <memory>
 
+#include "platform/qt/sound_module.h"
 #include "platform/services.h"
 #include "platform/timer.h"
 
-class QSoundEffect;
 class QWidget;
 
 namespace korvane {
@@ -27,16 +28,25 @@ class QtMessageBoxes : public MessageBoxes {
     std::function<void()> refresh_;
 };
 
-// Each cue starts at once and cuts off the one still playing.
+// Each cue starts at once and cuts off the one still playing. Until the window
+// is on the screen, cues wait; the audio libraries are loaded then.
 class QtSound : public Sound {
   public:
     QtSound();
     ~QtSound() override;
     void play(const std::string& file) override;
+    // The window is up: load the audio and play what waited.
+    void ready();
+    bool loaded() const { return player_ != nullptr; }
 
   private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
-    QSoundEffect* playing_ = nullptr;
+    void start(const QString& path);
+
+    QLibrary module_;
+    std::unique_ptr<SoundPlayer> player_;
+    bool ready_ = false;
+    bool failed_ = false;
+    QString waiting_;
 };
 
 // Real timers: a tick runs the timer's handler, then whatever the window wants done

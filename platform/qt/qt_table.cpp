@@ -10,6 +10,7 @@ QtTable::QtTable(Random* random)
     boxes_.attach(view_.get(), [this] { view_->refresh(); });
     timers_.afterTick = [this] { view_->refresh(); };
     view_->onClose = [this] { unloadOnce(); };
+    view_->onFirstFrame = [this] { sound_.ready(); };
 }
 
 QtTable::~QtTable() {

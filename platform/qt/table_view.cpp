@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QTimer>
 #include <map>
 
 #include "platform/qt/qt_look.h"
@@ -105,6 +106,16 @@ bool TableView::eventFilter(QObject* target, QEvent* event) {
     if (!mouse || swallowing_.hasExpired()) return false;
     auto* widget = qobject_cast<QWidget*>(target);
     return widget && widget->window() == this;
+}
+
+void TableView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (painted_) return;
+    painted_ = true;
+    // The widgets on the cloth paint after it in the same frame: tell of it after.
+    QTimer::singleShot(0, this, [this] {
+        if (onFirstFrame) onFirstFrame();
+    });
 }
 
 void TableView::closeEvent(QCloseEvent* event) {

@@ -26,9 +26,12 @@ class TableView : public QWidget {
 
     // Runs when the player closes the window, before it goes.
     std::function<void()> onClose;
+    // Runs once, after the first frame has been painted.
+    std::function<void()> onFirstFrame;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* target, QEvent* event) override;
 
   private:
@@ -42,6 +45,7 @@ class TableView : public QWidget {
     ImageStore images_;
     std::vector<std::unique_ptr<Binding>> bindings_;
     QDeadlineTimer swallowing_;
+    bool painted_ = false;
 };
 
 }  // namespace korvane

@@ -55,6 +55,10 @@ TEST(Process, SoundsPlayWithoutHoldingUpTheWindow) {
     const QString home = QDir::currentPath();
     QDir::setCurrent(folder.path());
     QtSound sound;
+    sound.play("deal.wav");
+    EXPECT_FALSE(sound.loaded()) << "nothing is loaded before the window is up";
+    sound.ready();
+    EXPECT_TRUE(sound.loaded()) << "the cue that waited plays once it is";
     int ticks = 0;
     QTimer clock;
     QObject::connect(&clock, &QTimer::timeout, [&ticks] { ++ticks; });

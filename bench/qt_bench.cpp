@@ -75,7 +75,7 @@ int main() {
     std::vector<double> table, minimal;
     runProbe(KORVANE_TABLE, 0);  // warm the disk caches for both
     runProbe(KORVANE_MINIMAL, 0);
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 21; ++i) {
         table.push_back(runProbe(KORVANE_TABLE, 0).paintedMs);
         minimal.push_back(runProbe(KORVANE_MINIMAL, 0).paintedMs);
     }

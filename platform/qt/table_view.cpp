@@ -28,10 +28,6 @@ TableView::TableView(Form1& form) : form_(form) {
     // The card-back chooser opens over everything on the table.
     if (QWidget* chooser = widgetFor(form_.Frame4)) chooser->raise();
     setAutoFillBackground(true);
-    QIcon icon;
-    for (const char* name : {"icon", "icon256"})
-        icon.addFile(ImageStore::resourcePath(name));
-    setWindowIcon(icon);
     qApp->installEventFilter(this);
     refresh();
 }
@@ -114,6 +110,11 @@ void TableView::paintEvent(QPaintEvent* event) {
     painted_ = true;
     // The widgets on the cloth paint after it in the same frame: tell of it after.
     QTimer::singleShot(0, this, [this] {
+        // The icon's images are decoded as soon as they are given, so only now.
+        QIcon icon;
+        for (const char* name : {"icon", "icon256"})
+            icon.addFile(ImageStore::resourcePath(name));
+        setWindowIcon(icon);
         if (onFirstFrame) onFirstFrame();
     });
 }

@@ -45,7 +45,8 @@ std::string resolvedTarget(std::string path) {
         if (n <= 0) return path;
         const std::string next(target, static_cast<size_t>(n));
         const auto slash = path.rfind('/');
-        path = next.front() == '/' || slash == std::string::npos ? next : path.substr(0, slash + 1) + next;
+        path = next.front() == '/' || slash == std::string::npos ? next
+                                                                 : path.substr(0, slash + 1) + next;
     }
     return path;
 }
@@ -147,7 +148,8 @@ FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std:
     const std::string path = resolvedTarget(name);
     struct stat info {};
     // A folder, pipe or device of that name is never written into nor replaced.
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return {false, "not an ordinary file"};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return {false, "not an ordinary file"};
     const std::string bytes = joined(lines);
     bool noTemporary = false;
     FileResult result = writeBeside(path, bytes, noTemporary);

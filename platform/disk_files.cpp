@@ -56,6 +56,13 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
 }
 
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 FileResult writeDirectly(const std::string& path, const std::string& bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return failure("cannot open for writing");
@@ -76,7 +83,10 @@ FileResult writeBeside(const std::string& path, const std::string& bytes, bool& 
     bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int saved = errno;
     ::close(fd);
-    if (ok && ::rename(temporary.c_str(), path.c_str()) == 0) return {};
+    if (ok && ::rename(temporary.c_str(), path.c_str()) == 0) {
+        syncFolder(folderOf(path));  // so the rename itself survives a crash
+        return {};
+    }
     const int failed = ok ? errno : saved;
     ::unlink(temporary.c_str());
     errno = failed;

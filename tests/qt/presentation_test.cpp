@@ -28,6 +28,7 @@ class Presentation : public WindowTest {
 TEST_F(Presentation, TheDanishTableWithTheChooserOpen) {
     Form1& form = table_->form();
     QTest::mouseClick(widget(form.Picture4(1)), Qt::LeftButton);
+    forceDeck({12, 32, 48, 15});  // dealer: king down, seven of clubs; player: ten and three
     QTest::mouseClick(widget(form.Command3), Qt::LeftButton);
     for (int tick = 0; tick < 4; ++tick)
         form.Timer1_Timer();  // the deal, without its waits

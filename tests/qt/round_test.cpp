@@ -29,15 +29,13 @@ class WindowRound : public WindowTest {
     void press(const Button& button) {
         QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
     }
-
-    ScriptedRandom random_;
 };
 
 TEST_F(WindowRound, PlaysARoundToItsEnd) {
     // Dealer 10 and 2; player 5 and 4, then 7 and 3; the dealer passes over one
     // card, then draws 2, 2 and a king to bust on five cards.
     forceDeck({9, 40, 30, 16, 6, 41, 20, 27, 1, 51});
-    open(&random_);
+    open();
     Form1& form = table_->form();
     press(form.Command3);
     EXPECT_EQ(shown(form.Label5), QStringLiteral("Shuffling"));
@@ -73,7 +71,7 @@ TEST_F(WindowRound, NoAccessKeyActsWhileABoxIsOpen) {
     ASSERT_TRUE(cash.open(QIODevice::WriteOnly));
     cash.write("0\r\n0\r\n");
     cash.close();
-    open(&random_);
+    open();
     Form1& form = table_->form();
     QSignalSpy started(widget<QPushButton>(form.Command3), &QPushButton::clicked);
     bool boxSeen = false;

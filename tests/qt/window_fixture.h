@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/headless/scripted_random.h"
 #include "platform/qt/qt_look.h"
 #include "platform/qt/qt_table.h"
 
@@ -27,9 +28,9 @@ class WindowTest : public ::testing::Test {
         table_.reset();
         QDir::setCurrent(QDir::tempPath());
     }
-    // Starts the game as a player would, with the shuffles' numbers from `random`.
-    void open(Random* random = nullptr) {
-        table_ = std::make_unique<QtTable>(random);
+    // Starts the game as a player would; the shuffles draw from `random_`.
+    void open() {
+        table_ = std::make_unique<QtTable>(&random_);
         table_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&table_->view()));
     }
@@ -55,7 +56,14 @@ class WindowTest : public ::testing::Test {
         watcher->start(50);
     }
 
+    // The next shuffle deals these card numbers first.
+    void forceDeck(std::initializer_list<int> cards) {
+        for (int card : cards)
+            random_.queued.push_back((card + 0.5) / 52.0);
+    }
+
     QTemporaryDir folder_;
+    ScriptedRandom random_;
     std::unique_ptr<QtTable> table_;
 };
 

@@ -2,6 +2,8 @@
 // painters that draw one card in its logical 120 x 164 coordinate system.
 #pragma once
 
+#include <functional>
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -52,6 +54,8 @@ inline double noise(int x, int y, int salt) {
 // already scaled so callers draw in logical units.
 QImage makeCanvas(QSizeF logical, qreal scale, QImage::Format format, QColor ground);
 void beginLogical(QPainter& painter, qreal scale);
+// A card-sized image on table green, painted by `paint` in logical units.
+QImage paintedCard(qreal scale, const std::function<void(QPainter&)>& paint);
 
 // The card's rounded outline in logical units.
 QPainterPath cardShape();

@@ -164,12 +164,7 @@ void paintBack(QPainter& painter, int backIndex) {
 
 QImage drawBack(int backIndex, qreal scale) {
     if (backIndex < kFirstBack || backIndex > kLastBack) return {};
-    QImage image = makeCanvas(QSizeF(kCardWidth, kCardHeight), scale, QImage::Format_RGB32,
-                              QColor(kTableGreen));
-    QPainter painter(&image);
-    beginLogical(painter, scale);
-    paintBack(painter, backIndex);
-    return image;
+    return paintedCard(scale, [backIndex](QPainter& painter) { paintBack(painter, backIndex); });
 }
 
 // Drawn at its own size: the full lattice would blur into pink at 32 px, so the

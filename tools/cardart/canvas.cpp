@@ -18,6 +18,15 @@ void beginLogical(QPainter& painter, qreal scale) {
     painter.scale(scale, scale);
 }
 
+QImage paintedCard(qreal scale, const std::function<void(QPainter&)>& paint) {
+    QImage image = makeCanvas(QSizeF(kCardWidth, kCardHeight), scale, QImage::Format_RGB32,
+                              QColor(kTableGreen));
+    QPainter painter(&image);
+    beginLogical(painter, scale);
+    paint(painter);
+    return image;
+}
+
 QRectF cardRect() {
     return QRectF(0.5, 0.5, kCardWidth - 1.0, kCardHeight - 1.0);
 }

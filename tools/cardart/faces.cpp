@@ -144,12 +144,7 @@ void paintFace(QPainter& painter, int cardNumber) {
 
 QImage drawFace(int cardNumber, qreal scale) {
     if (cardNumber < 0 || cardNumber >= kCardCount) return {};
-    QImage image = makeCanvas(QSizeF(kCardWidth, kCardHeight), scale, QImage::Format_RGB32,
-                              QColor(kTableGreen));
-    QPainter painter(&image);
-    beginLogical(painter, scale);
-    paintFace(painter, cardNumber);
-    return image;
+    return paintedCard(scale, [cardNumber](QPainter& painter) { paintFace(painter, cardNumber); });
 }
 
 }  // namespace korvane::cardart

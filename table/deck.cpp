@@ -29,6 +29,17 @@ void Form1::ShuffleDeck() {
         List2.addItem(List1.item(card));
 }
 
+// All ten card slots hidden and their rank labels emptied; the faces stay behind
+// in the hidden slots until a card is next laid there.
+void Form1::clearCardSlots() {
+    for (int k = 0; k < 5; ++k) {
+        Picture1(k).visible = false;
+        Picture2(k).visible = false;
+        Label1(k).caption = "";
+        Label2(k).caption = "";
+    }
+}
+
 void Form1::drawCard(Side side, int slot) {
     ++DeckPos;
     layCard(side, slot);

@@ -35,12 +35,7 @@ void Form1::Form_Load() {
     Me.width = 10515;
     DealerStandsAt = 17;
     DeckPos = 0;
-    for (int k = 0; k < 5; ++k) {
-        Picture1(k).visible = false;
-        Picture2(k).visible = false;
-        Label1(k).caption = "";
-        Label2(k).caption = "";
-    }
+    clearCardSlots();
     RankName = kRankNames;
     RankValue = kRankValues;
     readCashFile();

@@ -58,6 +58,7 @@ class Form1 : public TableWindow, public TableState {
     bool setCheck(int value);
 
     // The table's own procedures.
+    void clearCardSlots();
     void BuildDeck();
     void ShuffleDeck();
     // Lays the next card of the deck face up in a slot of one side.

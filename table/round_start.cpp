@@ -12,12 +12,7 @@ void Form1::Command3_Click() {
     DealerKorvane = false;
     Timer1.setInterval(2000);  // the first card of every round falls 2000 ms after the click
     playIfSoundsOn(kShuffleSound);
-    for (int k = 0; k < 5; ++k) {
-        Picture1(k).visible = false;
-        Picture2(k).visible = false;
-        Label1(k).caption = "";
-        Label2(k).caption = "";
-    }
+    clearCardSlots();
     PaybackOffer();
     HScroll1.enabled = false;
     // Never stake more than the player has: a fraction of cash is not staked, and

@@ -16,7 +16,7 @@ void Form1::Timer3_Timer() {
     int bet = toInt16(numericValue(Label13.caption));
     const bool korvane = Label5.caption == kKorvaneMark;
     const Outcome outcome = outcomeOf({DealerKorvane, korvane, PlayerTotal, DealerTotal});
-    if (outcome == Outcome::PlayerWins && korvane && !DealerKorvane) bet *= 2;
+    if (outcome == Outcome::PlayerWins && korvane) bet *= 2;  // a Korvane pays double
     Timer2.setEnabled(false);
     const LanguageTexts& texts = textsFor(language());
     switch (outcome) {

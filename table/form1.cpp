@@ -83,8 +83,9 @@ void Form1::HScroll1_Change() {
     Label13.caption = plainText(HScroll1.value());
 }
 
+// Dragging the thumb shows the bet as it goes, as a change does.
 void Form1::HScroll1_Scroll() {
-    Label13.caption = plainText(HScroll1.value());
+    HScroll1_Change();
 }
 
 BoxAnswer Form1::msgBox(const std::string& text, BoxButtons buttons, BoxIcon icon,

@@ -7,10 +7,10 @@ FUZZ_SECONDS ?= 120
 JOBS     ?= 2
 PLAY_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/korvane
 PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev \
-            fonts-liberation2 fonts-dejavu fonts-dejavu-core clang libclang-rt-14-dev
+            fonts-liberation2 fonts-dejavu fonts-dejavu-core clang libclang-rt-14-dev locales
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: play test sanitize fuzz bench build deps screenshot format clean
+.PHONY: play test sanitize fuzz bench build deps locales screenshot format clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -21,6 +21,14 @@ deps:
 	    $(SUDO) apt-get update && \
 	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+
+# The tests play under comma-decimal locales too, so the cash never follows the
+# player's language.
+COMMA_LOCALES := da_DK de_DE
+locales: deps
+	@for l in $(COMMA_LOCALES); do \
+	    locale -a | grep -qx "$$l.utf8" || $(SUDO) localedef -i $$l -f UTF-8 $$l.UTF-8 || exit 1; \
+	done
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -39,7 +47,7 @@ play: build
 
 # Every test of the game, then the core again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, with the fuzz targets over their corpus.
-test: build
+test: build locales
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 	$(MAKE) --no-print-directory sanitize
 
@@ -47,7 +55,7 @@ $(ASAN)/CMakeCache.txt: | deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	    -DKORVANE_WITH_QT=OFF -DKORVANE_SANITIZE=ON
 
-sanitize: deps $(ASAN)/CMakeCache.txt
+sanitize: deps locales $(ASAN)/CMakeCache.txt
 	cmake --build $(ASAN) -j$(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j$(JOBS)
 

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <limits>
 
 namespace korvane {
@@ -114,33 +111,44 @@ double numericValue(std::string_view text) {
 
 namespace {
 
+// Every conversion here is std::to_chars and std::from_chars: they never look at
+// the locale, so a table running under a comma-decimal language still writes and
+// reads its money with a ".".
+std::string fixedText(double value, int decimals) {
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    return error == std::errc() ? std::string(buffer, end) : "0";
+}
+
 std::string wholeText(double value) {
     // Every count and sum of money the table makes is a whole number well inside
-    // 2^53: written straight out, without going through printf.
+    // 2^53: written straight out as an integer.
     if (std::fabs(value) < 9.0e15) {
         char digits[24];
         const auto [end, error] =
             std::to_chars(digits, digits + sizeof digits, static_cast<int64_t>(value));
         if (error == std::errc()) return std::string(digits, end);
     }
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.0f", value);
-    return buffer;
+    return fixedText(value, 0);
 }
 
 // Fifteen significant digits, as the table has always shown its money, written
 // out in full rather than with an exponent.
 std::string fractionText(double value) {
     char digits[40];
-    std::snprintf(digits, sizeof digits, "%.14e", value);
-    const double rounded = std::strtod(digits, nullptr);
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value,
+                                            std::chars_format::scientific, 14);
+    if (error != std::errc()) return "0";
+    double rounded = 0.0;
+    std::from_chars(digits, end, rounded);
     if (rounded == std::floor(rounded)) return wholeText(rounded);
     // The decimal exponent as printed, not a logarithm that may round up a power of ten.
-    const int magnitude = std::atoi(std::strchr(digits, 'e') + 1);
-    const int decimals = std::clamp(14 - magnitude, 0, 340);
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
-    std::string text(buffer);
+    const char* e = std::find(digits, end, 'e') + 1;
+    if (*e == '+') ++e;
+    int magnitude = 0;
+    std::from_chars(e, end, magnitude);
+    std::string text = fixedText(rounded, std::clamp(14 - magnitude, 0, 340));
     if (text.find('.') == std::string::npos) return text;
     while (text.back() == '0')
         text.pop_back();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -14,7 +15,7 @@ struct Reading {
     double value;
 };
 
-TEST(NumericValue, ReadsTheLeadingNumberOfAnyText) {
+void expectReadings() {
     const Reading cases[] = {{"1000", 1000}, {" 500", 500},      {"-35.5", -35.5},
                              {"+7", 7},      {"1 000", 1000},    {"1\t2\n3", 123},
                              {"\n-\t4", -4}, {"12abc", 12},      {"abc", 0},
@@ -29,6 +30,10 @@ TEST(NumericValue, ReadsTheLeadingNumberOfAnyText) {
         EXPECT_DOUBLE_EQ(numericValue(c.text), c.value) << '"' << c.text << '"';
 }
 
+TEST(NumericValue, ReadsTheLeadingNumberOfAnyText) {
+    expectReadings();
+}
+
 TEST(NumericValue, BeyondTheDoubleRangeGivesTheLargestFiniteValue) {
     const std::string digits(400, '9');
     const char* huge[] = {"1e309", "1e99999999999999999999", "123456789e400"};
@@ -39,7 +44,7 @@ TEST(NumericValue, BeyondTheDoubleRangeGivesTheLargestFiniteValue) {
     EXPECT_EQ(numericValue("-" + digits), -DBL_MAX);
 }
 
-TEST(PlainText, WritesDigitsOnly) {
+void expectPlainTexts() {
     const std::pair<double, const char*> cases[] = {{1000, "1000"},
                                                     {-50, "-50"},
                                                     {0, "0"},
@@ -62,6 +67,27 @@ TEST(PlainText, WritesDigitsOnly) {
     EXPECT_EQ(largest.size(), 309u);
     EXPECT_EQ(largest.find_first_not_of("0123456789"), std::string::npos);
     EXPECT_EQ(plainText(-std::numeric_limits<double>::infinity()), "-" + largest);
+}
+
+TEST(PlainText, WritesDigitsOnly) {
+    expectPlainTexts();
+}
+
+// A player whose desktop speaks Danish or German writes 3750,5 for money; the cash
+// file must not. The locales come from `make test`, which generates them.
+TEST(Numbers, AreTheSameUnderACommaDecimalLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    for (const int category : {LC_ALL, LC_NUMERIC})
+        for (const char* name : {"da_DK.UTF-8", "de_DE.UTF-8"}) {
+            ASSERT_NE(std::setlocale(category, name), nullptr)
+                << "the locale " << name << " is missing; make test generates it with localedef";
+            ASSERT_STREQ(std::localeconv()->decimal_point, ",") << name;
+            expectReadings();
+            expectPlainTexts();
+            EXPECT_EQ(plainText(3750.5), "3750.5") << name;
+            EXPECT_EQ(numericValue("3750.5"), 3750.5) << name;
+            std::setlocale(LC_ALL, before.c_str());
+        }
 }
 
 TEST(BlankText, PutsABlankWhereTheSignWouldStand) {

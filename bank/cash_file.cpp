@@ -1,5 +1,7 @@
 #include "bank/cash_file.h"
 
+#include <string_view>
+
 #include "platform/number_text.h"
 
 namespace korvane {
@@ -18,7 +20,12 @@ int sequenceLength(unsigned char lead) {
 
 CashFileContent readCashLines(const std::vector<std::string>& lines) {
     CashFileContent content;
-    if (!lines.empty()) content.cash = latin1ToUtf8(lines[0]);
+    if (!lines.empty()) {
+        const std::string_view mark = "\xEF\xBB\xBF";
+        const std::string& first = lines[0];
+        content.cash = latin1ToUtf8(
+            first.compare(0, mark.size(), mark) == 0 ? first.substr(mark.size()) : first);
+    }
     if (lines.size() >= 2) content.debt = toInt32(numericValue(lines[1]));
     return content;
 }

@@ -10,13 +10,16 @@
 namespace korvane {
 
 inline const std::string kCashFileName = "Korvane.cash";
+// Beside the cash file: held by the table that plays from it.
+inline const std::string kLockFileName = "Korvane.lock";
 
 struct CashFileContent {
     std::optional<std::string> cash;  // missing: the table keeps its own
     std::optional<int32_t> debt;
 };
 
-// Lines as read from the file (bytes) to what the table takes from them.
+// Lines as read from the file (bytes) to what the table takes from them. A
+// byte-order mark an editor put before the first line is not part of the cash.
 CashFileContent readCashLines(const std::vector<std::string>& lines);
 // What the table holds to the lines written (bytes).
 std::vector<std::string> cashLines(const std::string& cash, int32_t debt);

@@ -1,6 +1,22 @@
 #include "bank/cash_messages.h"
 
 namespace korvane {
+namespace {
+
+std::string leftText(Language language, OldFile left) {
+    const bool danish = language == Language::Danish;
+    switch (left) {
+        case OldFile::Untouched:
+            return danish ? "Den gamle fil er ikke rørt." : "The old file was left as it was.";
+        case OldFile::None:
+            return danish ? "Der er ikke lavet nogen kassefil." : "No cash file was made.";
+        case OldFile::Damaged:
+            return danish ? "Filen kan være beskadiget." : "The file may be damaged.";
+    }
+    return "";
+}
+
+}  // namespace
 
 std::string cashUnreadableText(Language language, const std::string& file,
                                const std::string& reason) {
@@ -21,13 +37,24 @@ std::string cashLeftUnsavedText(Language language, const std::string& file) {
            "not saved.";
 }
 
-std::string cashNotSavedText(Language language, const std::string& file,
-                             const std::string& reason) {
+std::string cashNotSavedText(Language language, const std::string& file, const std::string& reason,
+                             OldFile left, bool later) {
+    const bool danish = language == Language::Danish;
+    std::string text = danish ? "Kassen kunne ikke gemmes i " + file + " (" + reason + ")."
+                              : "The cash could not be saved in " + file + " (" + reason + ").";
+    text += "\r" + leftText(language, left);
+    if (later)
+        text += danish ? "\rBordet prøver igen, hver gang kassen ændres, og når det lukkes."
+                       : "\rThe table tries again each time the cash changes, and when it closes.";
+    return text;
+}
+
+std::string tableAlreadyOpenText(Language language, const std::string& file) {
     if (language == Language::Danish)
-        return "Kassen kunne ikke gemmes i " + file + " (" + reason +
-               ").\rDen gamle fil er ikke rørt.";
-    return "The cash could not be saved in " + file + " (" + reason +
-           ").\rThe old file was left as it was.";
+        return "Bordet er allerede åbent i et andet vindue med kassefilen " + file +
+               ".\rDette vindue lukker og lader filen være.";
+    return "The table is already open in another window with the cash file " + file +
+           ".\rThis window closes and leaves the file alone.";
 }
 
 }  // namespace korvane

@@ -11,8 +11,8 @@
 namespace korvane {
 namespace {
 
-// One day of table time per command keeps every script finite.
-constexpr int64_t kLongestWait = 24LL * 3600 * 1000;
+// Any span the table's clock can hold, in one command.
+constexpr int64_t kLongestWait = VirtualClock::kEnd;
 
 const char* answerText(BoxAnswer answer) {
     switch (answer) {
@@ -52,6 +52,9 @@ void Driver::run(std::istream& in) {
     while (std::getline(in, line)) {
         execute(line);
         out_.flush();
+        // Every sound and box is printed as it happens; nothing more is kept, so
+        // a script of any length runs in the same memory.
+        platform_.forget();
     }
 }
 
@@ -91,6 +94,8 @@ void Driver::lifecycle(const std::string& command) {
         if (loaded_) return error("load: the window is already loaded");
         loaded_ = true;
         form_->Form_Load();
+        // A table that found another one playing from the cash file closed at once.
+        unloaded_ = form_->standsDown();
     } else if (windowOpen(command)) {
         unloaded_ = true;
         form_->Form_Unload();
@@ -110,7 +115,7 @@ void Driver::userInput(const Words& words) {
 
 void Driver::scroll(const Words& words) {
     if (words.size() != 3 || words[1] != "HScroll1") return error("usage: scroll HScroll1 VALUE");
-    const auto value = wholeNumber(words[2]);
+    const auto value = saturatedNumber(words[2]);
     if (!value) return error("scroll: not a whole number: " + words[2]);
     const int64_t clamped =
         std::clamp<int64_t>(*value, form_->HScroll1.min(), form_->HScroll1.max());

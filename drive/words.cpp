@@ -1,6 +1,7 @@
 #include "drive/words.h"
 
 #include <charconv>
+#include <limits>
 
 namespace korvane {
 
@@ -27,6 +28,15 @@ std::optional<int64_t> wholeNumber(const std::string& word) {
     auto [end, error] = std::from_chars(first, last, value);
     if (error != std::errc() || end != last || first == last) return std::nullopt;
     return value;
+}
+
+std::optional<int64_t> saturatedNumber(const std::string& word) {
+    if (const auto value = wholeNumber(word)) return value;
+    const bool negative = !word.empty() && word[0] == '-';
+    const size_t digits = !word.empty() && (word[0] == '-' || word[0] == '+') ? 1 : 0;
+    if (digits == word.size() || word.find_first_not_of("0123456789", digits) != std::string::npos)
+        return std::nullopt;
+    return negative ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
 }
 
 std::string quoted(const std::string& text) {

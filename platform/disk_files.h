@@ -1,7 +1,8 @@
 #pragma once
-// Text files in the current folder, for the cash file. Writing goes to a fresh
-// file beside the old one and is renamed over it, so a crash or a full disk
-// leaves either the old cash or the new, never half of one.
+// Text files on the disk, for the cash file. Writing goes to a fresh file beside
+// the old one and is renamed over it, so a crash or a full disk leaves either the
+// old cash or the new, never half of one.
+#include "platform/folder_claim.h"
 #include "platform/services.h"
 
 namespace korvane {
@@ -11,10 +12,14 @@ class DiskFiles : public TextFiles {
     // Anything larger is not a file the game wrote.
     static constexpr long kLargestReadable = 64 * 1024;
 
-    bool exists(const std::string& name) override;
+    FileLook look(const std::string& name) override;
     FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
     FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;
     std::string location(const std::string& name) override;
+    Claim claim(const std::string& lockName) override { return claim_.take(lockName); }
+
+  private:
+    FolderClaim claim_;
 };
 
 // Splits at CR LF, a lone LF or a lone CR; no line end stays in a line.

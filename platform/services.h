@@ -34,23 +34,55 @@ class Sound {
     virtual void play(const std::string& file) = 0;
 };
 
+// What lies under a file's name when the table looks for it.
+enum class FileKind {
+    Missing,   // no such file: a fresh start
+    Ordinary,  // a file to read
+    Unusable,  // something that is no file to read or replace, or that could not be looked at
+};
+
+struct FileLook {
+    FileKind kind = FileKind::Missing;
+    std::string reason;  // why it is unusable, in words a player can read
+};
+
+// What a failed write left where the file was, so the player is told only what is true.
+enum class OldFile {
+    Untouched,  // the file as it was before
+    None,       // there was no file, and none was made
+    Damaged,    // the file may hold neither the old lines nor the new
+};
+
 struct FileResult {
     bool ok = true;
     std::string reason;  // why not, in words a player can read
+    OldFile left = OldFile::Untouched;
+};
+
+// A table's hold on its folder's cash file.
+enum class Claim {
+    Held,           // this table alone plays from the file
+    HeldElsewhere,  // another table holds it now
+    Unavailable,    // the folder takes no hold at all; the table plays on regardless
 };
 
 class TextFiles {
   public:
     virtual ~TextFiles() = default;
-    // An ordinary file by that name (not a folder, device or pipe).
-    virtual bool exists(const std::string& name) = 0;
+    // Only "no such file" is a missing file; any other trouble is unusable.
+    virtual FileLook look(const std::string& name) = 0;
     // Its lines, without their line ends.
     virtual FileResult readLines(const std::string& name, std::vector<std::string>& lines) = 0;
-    // Replaces the file with these lines, each ended by CR LF.
+    // Replaces the file with these lines, each ended by CR LF: afterwards the file
+    // holds either all of the old lines or all of the new.
     virtual FileResult writeLines(const std::string& name,
                                   const std::vector<std::string>& lines) = 0;
     // Where the file is, in words a player can look for.
     virtual std::string location(const std::string& name) { return name; }
+    // Holds the lock file `lockName` for the rest of the run, so that two tables
+    // never play from one cash file; once held, what a killed run left beside it
+    // is cleared away.
+    virtual Claim claim(const std::string& lockName) = 0;
 };
 
 class Random {

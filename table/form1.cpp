@@ -1,7 +1,5 @@
 #include "table/form1.h"
 
-#include "bank/cash_file.h"
-#include "bank/cash_messages.h"
 #include "platform/number_text.h"
 #include "ui/sound_cues.h"
 #include "ui/texts.h"
@@ -19,6 +17,8 @@ Form1::Form1(const Services& services) : services_(services) {
 }
 
 void Form1::Form_Load() {
+    // One table to a cash file: a second one in the folder says so and goes.
+    if (!claimCashFile()) return;
     Timer1.setInterval(2000);
     Timer1.setEnabled(false);
     Timer2.setInterval(500);
@@ -44,35 +44,6 @@ void Form1::Form_Load() {
         HScroll1.setValue(1000);
     }
     putCaptions(Language::English);
-}
-
-void Form1::readCashFile() {
-    TextFiles& files = services_.files;
-    if (!files.exists(kCashFileName)) return;
-    std::vector<std::string> lines;
-    const FileResult read = files.readLines(kCashFileName, lines);
-    if (!read.ok) {
-        // Not a fresh start: whatever the file holds must survive this run.
-        cashFileUnreadable_ = true;
-        msgBox(cashUnreadableText(language(), files.location(kCashFileName), read.reason),
-               BoxButtons::Ok, BoxIcon::Stop);
-        return;
-    }
-    const CashFileContent content = readCashLines(lines);
-    if (content.cash) Label10.caption = *content.cash;
-    if (content.debt) Debt = *content.debt;
-}
-
-void Form1::Form_Unload() {
-    TextFiles& files = services_.files;
-    const std::string where = files.location(kCashFileName);
-    if (cashFileUnreadable_) {
-        msgBox(cashLeftUnsavedText(language(), where), BoxButtons::Ok, BoxIcon::Stop);
-        return;
-    }
-    const FileResult saved = files.writeLines(kCashFileName, cashLines(Label10.caption, Debt));
-    if (!saved.ok)
-        msgBox(cashNotSavedText(language(), where, saved.reason), BoxButtons::Ok, BoxIcon::Stop);
 }
 
 Language Form1::language() const {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/services.h"
+#include "table/outcome.h"
 #include "table/table_state.h"
 #include "ui/table_window.h"
 #include "ui/texts.h"
@@ -69,6 +70,14 @@ class Form1 : public TableWindow, public TableState {
     void StartDealerTurn();
     void StartSettlement();
 
+    // The cash file holds what a close would write: it is written after every
+    // settlement, loan and repayment, and at the close. Shows nothing; a kill
+    // saves through it too.
+    FileResult writeCashFile();
+    // Another table already plays from this folder's cash file: this one told the
+    // player at start-up and stood down, and never touches the file.
+    bool standsDown() const { return standsDown_; }
+
     const Services& services() const { return services_; }
     // The language in force, as the caption of Command1 tells it.
     Language language() const;
@@ -78,7 +87,11 @@ class Form1 : public TableWindow, public TableState {
                      const std::string& title = "");
     void playSound(const std::string& file);
     void playIfSoundsOn(const std::string& file);
+    bool claimCashFile();
     void readCashFile();
+    // After a change of the cash: written at once, and a failure told once until
+    // a save goes through again.
+    void keepCash();
     void putCaptions(Language language);
     // The draw step without its first step: lays the card at DeckPos.
     void layCard(Side side, int slot);
@@ -88,7 +101,11 @@ class Form1 : public TableWindow, public TableState {
     void revealDealerKorvane();
     void turnHoleCard();
     void dealerDraws(int slot);
-    void playerWins(int bet, bool korvane);
+    // Moves the bet and counts the win, with the outcome's text and sound;
+    // returns the cash. The boxes that follow come after the cash is saved.
+    double settleBet(Outcome outcome, int bet, bool korvane);
+    double playerWins(int bet, bool korvane);
+    void raiseLimit(double cash);
     void dealerWins(int bet);
     // Shows the face of a code's card in a place while a box is open, then the back.
     void peek(PictureBox& place, const std::string& code);
@@ -98,7 +115,9 @@ class Form1 : public TableWindow, public TableState {
     void onDoubleClick(Widget& widget);
 
     Services services_;
-    bool cashFileUnreadable_ = false;
+    bool cashFileUnusable_ = false;  // whatever it holds must survive this run
+    bool standsDown_ = false;
+    bool saveFailureTold_ = false;
     bool loanQuestionOpen_ = false;
     bool settling_ = false;
     bool peekingHole_ = false;

@@ -21,6 +21,7 @@ void Form1::Label15_Click() {
         HScroll1.setMax(100);
         Label15.foreColor = *Colour::fromText("&H8000000F");
         Debt += kLoan;
+        keepCash();
         msgBox(afterLoanText(Debt), BoxButtons::Ok, BoxIcon::Stop);
     }
     loanQuestionOpen_ = false;
@@ -34,6 +35,7 @@ void Form1::PaybackOffer() {
     msgBox(afterRepaymentText(Debt, repayment), BoxButtons::Ok, BoxIcon::None);
     Label10.caption = plainText(numericValue(Label10.caption) - repayment);
     Debt = 0;
+    keepCash();
 }
 
 }  // namespace korvane

@@ -18,18 +18,13 @@ void Form1::Timer3_Timer() {
     const Outcome outcome = outcomeOf({DealerKorvane, korvane, PlayerTotal, DealerTotal});
     if (outcome == Outcome::PlayerWins && korvane) bet *= 2;  // a Korvane pays double
     Timer2.setEnabled(false);
-    const LanguageTexts& texts = textsFor(language());
-    switch (outcome) {
-        case Outcome::PlayerWins:
-            playerWins(bet, korvane);
-            break;
-        case Outcome::DealerWins:
-            dealerWins(bet);
-            break;
-        case Outcome::Push:
-            Label5.caption = texts.same;
-            playIfSoundsOn(kPushSound);  // after its text, unlike the other two
-            break;
+    const double cash = settleBet(outcome, bet, korvane);
+    // Saved before any box opens, so a kill while one is open keeps the round.
+    keepCash();
+    if (outcome == Outcome::PlayerWins) raiseLimit(cash);
+    if (outcome == Outcome::DealerWins && Label10.caption == "0") {
+        Label15.foreColor = *Colour::fromText("&H000000FF");
+        Label15_Click();
     }
     Command3.enabled = true;
     HScroll1.enabled = true;
@@ -37,12 +32,31 @@ void Form1::Timer3_Timer() {
     settling_ = false;
 }
 
-void Form1::playerWins(int bet, bool korvane) {
+double Form1::settleBet(Outcome outcome, int bet, bool korvane) {
+    switch (outcome) {
+        case Outcome::PlayerWins:
+            return playerWins(bet, korvane);
+        case Outcome::DealerWins:
+            dealerWins(bet);
+            break;
+        case Outcome::Push:
+            Label5.caption = textsFor(language()).same;
+            playIfSoundsOn(kPushSound);  // after its text, unlike the other two
+            break;
+    }
+    return numericValue(Label10.caption);
+}
+
+double Form1::playerWins(int bet, bool korvane) {
     playIfSoundsOn(kWinSound);
     if (!korvane) Label5.caption = textsFor(language()).youWin;
     const double cash = numericValue(Label10.caption) + bet;
     Label10.caption = plainText(cash);
     Label9.caption = plainText(numericValue(Label9.caption) + 1);
+    return cash;
+}
+
+void Form1::raiseLimit(double cash) {
     for (const LimitTier& tier : kLimitTiers) {
         if (!tierReached(tier, cash, HScroll1.max())) continue;
         HScroll1.setMax(tier.limit);
@@ -55,10 +69,6 @@ void Form1::dealerWins(int bet) {
     Label5.caption = textsFor(language()).youLose;
     Label10.caption = plainText(numericValue(Label10.caption) - bet);
     Label8.caption = plainText(numericValue(Label8.caption) + 1);
-    if (Label10.caption == "0") {
-        Label15.foreColor = *Colour::fromText("&H000000FF");
-        Label15_Click();
-    }
 }
 
 }  // namespace korvane

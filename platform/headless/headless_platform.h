@@ -16,6 +16,12 @@ class HeadlessPlatform {
     HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
 
     Services services() { return Services{boxes, sound, files_, random, clock, clock}; }
+    // Lets go of the sounds, boxes and seeds written down so far.
+    void forget() {
+        sound.played.clear();
+        boxes.forget();
+        random.seeds.clear();
+    }
 
     VirtualClock clock;
     ScriptedBoxes boxes{clock};

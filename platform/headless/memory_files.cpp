@@ -4,6 +4,12 @@
 
 namespace korvane {
 
+FileLook MemoryFiles::look(const std::string& name) {
+    if (auto found = unusable.find(name); found != unusable.end())
+        return {FileKind::Unusable, found->second};
+    return {files.count(name) ? FileKind::Ordinary : FileKind::Missing, ""};
+}
+
 FileResult MemoryFiles::readLines(const std::string& name, std::vector<std::string>& lines) {
     lines.clear();
     if (unreadable.count(name)) return {false, "permission denied"};
@@ -14,12 +20,18 @@ FileResult MemoryFiles::readLines(const std::string& name, std::vector<std::stri
 }
 
 FileResult MemoryFiles::writeLines(const std::string& name, const std::vector<std::string>& lines) {
-    if (unwritable.count(name)) return {false, "permission denied"};
+    if (unwritable.count(name))
+        return {false, "permission denied", files.count(name) ? OldFile::Untouched : OldFile::None};
     std::string bytes;
     for (const auto& line : lines)
         bytes += line + "\r\n";
     files[name] = bytes;
+    ++writes;
     return {};
+}
+
+Claim MemoryFiles::claim(const std::string& lockName) {
+    return heldElsewhere.count(lockName) ? Claim::HeldElsewhere : Claim::Held;
 }
 
 }  // namespace korvane

@@ -30,6 +30,7 @@ class ScriptedBoxes : public MessageBoxes {
     void queue(ScriptedAnswer answer) { queued_.push_back(answer); }
     size_t pending() const { return queued_.size(); }
     const std::vector<ShownBox>& shown() const { return shown_; }
+    void forget() { shown_.clear(); }
     int openBoxes() const { return open_; }
 
     // Told of each box as it opens, with the answer it will get.

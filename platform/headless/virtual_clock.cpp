@@ -32,7 +32,7 @@ Timer* VirtualClock::nextDue(int64_t until) {
 }
 
 void VirtualClock::advance(int64_t milliseconds) {
-    const int64_t until = now_ + std::max<int64_t>(0, milliseconds);
+    const int64_t until = now_ + std::clamp<int64_t>(milliseconds, 0, kEnd - now_);
     while (Timer* timer = nextDue(until)) {
         now_ = std::max(now_, due_[timer]);
         due_[timer] = now_ + timer->interval();

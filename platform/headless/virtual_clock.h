@@ -18,9 +18,12 @@ class VirtualClock : public TimerHost, public Clock {
     void timerChanged(Timer& timer) override;
     double secondsSinceMidnight() override;
 
+    // The most table time the clock holds, about 146 million years: it stops there.
+    static constexpr int64_t kEnd = int64_t{1} << 62;
+
     // Moves the clock on by `milliseconds`, delivering each tick due at or before
     // the new time. A tick may move the clock itself (a box left open while time
-    // passes); the clock never goes back.
+    // passes); the clock never goes back, nor past kEnd.
     void advance(int64_t milliseconds);
     int64_t now() const { return now_; }
     int64_t ticksDelivered() const { return ticks_; }

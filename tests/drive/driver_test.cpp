@@ -113,6 +113,36 @@ TEST_F(DriverTest, StatePrintsEveryControlAndMemberOnALine) {
         EXPECT_NE(state.find(line), std::string::npos) << line;
 }
 
+// Any span the table's clock holds is one command; any whole number text moves
+// the bet to its nearer end, however long.
+TEST_F(DriverTest, LongWaitsAndHugeNumbersAreTaken) {
+    run("load\nwait 99999999\nanswer ok after 90000000\n");
+    driver.platform().boxes.show({"x", "Korvane", BoxButtons::Ok, BoxIcon::None});
+    run("wait 1000000000000\n");
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(driver.platform().clock.now(), 99999999 + 90000000 + 1000000000000);
+    EXPECT_EQ(run("scroll HScroll1 99999999999999999999\nget Label13.Caption\n"
+                  "scroll HScroll1 -99999999999999999999999999\nget Label13.Caption\n"),
+              "Label13.Caption=100\nLabel13.Caption=0\n");
+    EXPECT_EQ(err.str(), "");
+    run("wait 4611686018427387905\n");
+    EXPECT_NE(err.str().find("4611686018427387904"), std::string::npos) << "the limit is told";
+}
+
+// The driver prints each sound and box as it happens and keeps none of them, so a
+// script of any length runs in the same memory.
+TEST_F(DriverTest, KeepsNothingOnceItIsPrinted) {
+    std::string rounds = "load\n";
+    for (int r = 0; r < 20; ++r)
+        rounds += "click Command3\nwait 3500\nclick Command2\nwait 3000\nclick Label11\n";
+    const std::string printed = run(rounds);
+    EXPECT_NE(printed.find("box title="), std::string::npos);
+    EXPECT_NE(printed.find("sound "), std::string::npos);
+    EXPECT_TRUE(driver.platform().boxes.shown().empty());
+    EXPECT_TRUE(driver.platform().sound.played.empty());
+    EXPECT_TRUE(driver.platform().random.seeds.empty());
+}
+
 TEST(Words, WholeNumbersOnly) {
     EXPECT_EQ(wholeNumber("42"), 42);
     EXPECT_EQ(wholeNumber("-7"), -7);
@@ -120,6 +150,10 @@ TEST(Words, WholeNumbersOnly) {
     for (const char* bad :
          {"", "+", "-", "4 2", "4.2", "1e3", "+-3", "12x", "99999999999999999999"})
         EXPECT_FALSE(wholeNumber(bad)) << bad;
+    EXPECT_EQ(saturatedNumber("99999999999999999999"), INT64_MAX);
+    EXPECT_EQ(saturatedNumber("-99999999999999999999"), INT64_MIN);
+    for (const char* bad : {"", "-", "+", "1e99", "9999999999999999999x", "--9"})
+        EXPECT_FALSE(saturatedNumber(bad)) << bad;
 }
 
 }  // namespace

@@ -63,4 +63,13 @@ inline std::string deckOf(const std::string& ranks) {
     return line + "\n";
 }
 
+// A round the player wins by standing on 20 against the dealer's 18.
+inline std::string won() {
+    return deckOf("10 8 10 K") + "click Command3\nwait 3500\nclick Command2\nwait 1000\n";
+}
+// A round the player loses by standing on 12 against the dealer's 19.
+inline std::string lost() {
+    return deckOf("10 9 10 2") + "click Command3\nwait 3500\nclick Command2\nwait 1000\n";
+}
+
 }  // namespace korvane

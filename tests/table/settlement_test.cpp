@@ -4,15 +4,6 @@
 namespace korvane {
 namespace {
 
-// A round the player wins by standing on 20 against the dealer's 18.
-std::string won() {
-    return deckOf("10 8 10 K") + "click Command3\nwait 3500\nclick Command2\nwait 1000\n";
-}
-// A round the player loses by standing on 12 against the dealer's 19.
-std::string lost() {
-    return deckOf("10 9 10 2") + "click Command3\nwait 3500\nclick Command2\nwait 1000\n";
-}
-
 using Settlement = Scenario;
 
 TEST_F(Settlement, ATierIsReachedOnceAndItsMessageShown) {

@@ -73,7 +73,9 @@ TEST_F(CheatMode, TheHiddenXSetsTheCashOnlyInCheatMode) {
 
 TEST_F(CheatMode, PeeksShowTheRightFaceWhileTheBoxIsOpen) {
     std::vector<std::string> seen;
+    size_t boxes = 0;
     driver_.platform().boxes.onShow = [&](const ShownBox& shown) {
+        ++boxes;
         if (shown.box.text == "CHEATER")
             seen.push_back(pictureName(table().Picture1(0).picture) + " " +
                            pictureName(table().Picture1(11).picture));
@@ -85,8 +87,7 @@ TEST_F(CheatMode, PeeksShowTheRightFaceWhileTheBoxIsOpen) {
     EXPECT_EQ(seen, expected) << "before the first round the pile shows the king of spades";
     EXPECT_EQ(pictureName(table().Picture1(0).picture), "back10");
     EXPECT_EQ(pictureName(table().Picture1(11).picture), "back10");
-    EXPECT_EQ(driver_.platform().boxes.shown().size(), 4u)
-        << "dealer's second card and player's: nothing";
+    EXPECT_EQ(boxes, 4u) << "dealer's second card and player's: nothing";
 }
 
 TEST_F(CheatMode, APeekAtACardTheDeckDoesNotHoldShowsTheAceOfHearts) {

@@ -1,0 +1,22 @@
+#pragma once
+// Replacing a file's content so that a crash, a kill or a full disk leaves the
+// old content or the new, never a part of either.
+#include <string>
+
+#include "platform/services.h"
+
+namespace korvane {
+
+// A fresh file beside `path`, written, flushed and renamed over it. An old file
+// keeps its mode; a new one gets the player's umask. `noNewFile` tells that the
+// folder took no fresh file at all.
+FileResult replaceBeside(const std::string& path, const std::string& bytes, bool& noNewFile);
+
+// For a folder that takes no new file: the file is rewritten where it lies, with
+// room made first and its old content put back if the new cannot be written whole.
+FileResult rewriteInPlace(const std::string& path, const std::string& bytes);
+
+// The fresh files are named ".korvane-" and six letters or digits.
+bool isFreshFileName(const std::string& name);
+
+}  // namespace korvane

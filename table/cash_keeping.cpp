@@ -1,0 +1,68 @@
+// The cash file at the table: claimed and read at start-up, written whenever the
+// cash or the debt changes and at the close.
+#include "bank/cash_file.h"
+#include "bank/cash_messages.h"
+#include "table/form1.h"
+
+namespace korvane {
+
+bool Form1::claimCashFile() {
+    TextFiles& files = services_.files;
+    if (files.claim(kLockFileName) != Claim::HeldElsewhere) return true;
+    standsDown_ = true;
+    msgBox(tableAlreadyOpenText(language(), files.location(kCashFileName)), BoxButtons::Ok,
+           BoxIcon::Stop);
+    return false;
+}
+
+void Form1::readCashFile() {
+    TextFiles& files = services_.files;
+    const FileLook look = files.look(kCashFileName);
+    if (look.kind == FileKind::Missing) return;
+    std::vector<std::string> lines;
+    const FileResult read = look.kind == FileKind::Ordinary
+                                ? files.readLines(kCashFileName, lines)
+                                : FileResult{false, look.reason, OldFile::Untouched};
+    if (!read.ok) {
+        // Not a fresh start: whatever stands there must survive this run.
+        cashFileUnusable_ = true;
+        msgBox(cashUnreadableText(language(), files.location(kCashFileName), read.reason),
+               BoxButtons::Ok, BoxIcon::Stop);
+        return;
+    }
+    const CashFileContent content = readCashLines(lines);
+    if (content.cash) Label10.caption = *content.cash;
+    if (content.debt) Debt = *content.debt;
+}
+
+FileResult Form1::writeCashFile() {
+    if (standsDown_ || cashFileUnusable_)
+        return {false, "the cash file was not read at start-up", OldFile::Untouched};
+    return services_.files.writeLines(kCashFileName, cashLines(Label10.caption, Debt));
+}
+
+void Form1::keepCash() {
+    if (standsDown_ || cashFileUnusable_) return;  // told at start-up, and again at the close
+    const FileResult saved = writeCashFile();
+    const bool tell = !saved.ok && !saveFailureTold_;
+    saveFailureTold_ = !saved.ok;
+    if (!tell) return;
+    msgBox(cashNotSavedText(language(), services_.files.location(kCashFileName), saved.reason,
+                            saved.left, true),
+           BoxButtons::Ok, BoxIcon::Stop);
+}
+
+void Form1::Form_Unload() {
+    if (standsDown_) return;
+    const std::string where = services_.files.location(kCashFileName);
+    if (cashFileUnusable_) {
+        msgBox(cashLeftUnsavedText(language(), where), BoxButtons::Ok, BoxIcon::Stop);
+        return;
+    }
+    const FileResult saved = writeCashFile();
+    if (!saved.ok)
+        msgBox(cashNotSavedText(language(), where, saved.reason, saved.left, false), BoxButtons::Ok,
+               BoxIcon::Stop);
+}
+
+}  // namespace korvane

@@ -1,0 +1,95 @@
+// The cash file at the table: written whenever the cash or the debt changes, so
+// a kill loses nothing; told when it cannot be; one table to a file.
+#include "table/scenario.h"
+
+namespace korvane {
+namespace {
+
+class CashKeeping : public Scenario {
+  protected:
+    std::string onDisk() { return files_.files["Korvane.cash"]; }
+    // What the cash file held as each box opened, by the start of the box's text.
+    std::vector<std::string> fileAtEachBox(const std::string& script) {
+        std::vector<std::string> seen;
+        auto print = driver_.platform().boxes.onShow;
+        driver_.platform().boxes.onShow = [&](const ShownBox& shown) {
+            seen.push_back(shown.box.text.substr(0, 12) + " | " + onDisk());
+            print(shown);
+        };
+        play(script);
+        driver_.platform().boxes.onShow = print;
+        return seen;
+    }
+};
+
+TEST_F(CashKeeping, EverySettlementIsSavedBeforeItsBoxesOpen) {
+    cashFile("2490\r\n0\r\n");
+    EXPECT_EQ(fileAtEachBox("load\n" + won()),
+              std::vector<std::string>{"Congratulati | 2500\r\n0\r\n"});
+    play(lost());
+    EXPECT_EQ(onDisk(), "2490\r\n0\r\n");
+    const int writes = files_.writes;
+    play(deckOf("10 8 10 8") + "click Command3\nwait 3500\nclick Command2\nwait 1000\n");
+    EXPECT_EQ(files_.writes, writes + 1) << "a push is a settlement, and is saved too";
+}
+
+TEST_F(CashKeeping, ALossToNothingAndTheLoanAreSavedBeforeTheirBoxes) {
+    cashFile("50\r\n0\r\n");
+    EXPECT_EQ(
+        fileAtEachBox("load\nscroll HScroll1 50\nanswer yes\n" + lost()),
+        (std::vector<std::string>{"Want to take | 0\r\n0\r\n", "Just remembe | 1000\r\n1000\r\n"}));
+}
+
+TEST_F(CashKeeping, ARepaymentIsSavedAndACloseMidRoundKeepsTheCashFromBefore) {
+    cashFile("2251\r\n1000\r\n");
+    play("load\nanswer yes\n" + deckOf("10 8 10 K") + "click Command3\n");
+    EXPECT_EQ(onDisk(), "1001\r\n0\r\n");
+    play("wait 3500\nunload\n");
+    EXPECT_EQ(onDisk(), "1001\r\n0\r\n") << "the bet moves only at the settlement";
+}
+
+TEST_F(CashKeeping, AFailedSaveIsToldOnceUntilOneGoesThroughAndAgainAtTheClose) {
+    files_.unwritable.insert("Korvane.cash");
+    std::string out = play("load\n" + won() + won());
+    EXPECT_EQ(count(out, "could not be saved"), 1) << out;
+    expectInOrder(out, {"~No cash file was made.\\rThe table tries again each time the cash "
+                        "changes, and when it closes."});
+    EXPECT_EQ(out.find("old file"), std::string::npos) << "there never was one";
+    files_.unwritable.clear();
+    play(won());
+    EXPECT_EQ(onDisk(), "1030\r\n0\r\n");
+    files_.unwritable.insert("Korvane.cash");
+    out = play(won() + "unload\n");
+    EXPECT_EQ(count(out, "could not be saved"), 2) << "after the round, and at the close";
+    expectInOrder(out, {"~The old file was left as it was.\\rThe table tries again",
+                        "~The old file was left as it was.\" buttons"});
+}
+
+// Any trouble looking at the file but "no such file" is told, and the file is
+// never written in that run: not after a round, not at the close.
+TEST_F(CashKeeping, AFileThatCouldNotBeLookedAtIsNeverReplaced) {
+    cashFile("2350\r\n2000\r\n");
+    files_.unusable["Korvane.cash"] = "Input/output error";
+    const std::string out = play("load\n" + lost() + "unload\n");
+    expectInOrder(out, {"~could not be read (Input/output error)", "sound youlose.wav",
+                        "~could not be read at start-up, so it was left as it was."});
+    EXPECT_EQ(files_.writes, 0);
+    EXPECT_EQ(onDisk(), "2350\r\n2000\r\n");
+}
+
+TEST_F(CashKeeping, ASecondTableSaysSoAndLeavesTheFileAlone) {
+    cashFile("2350\r\n2000\r\n");
+    files_.heldElsewhere.insert("Korvane.lock");
+    std::istringstream in("load\nclick Command3\nwait 3000\nunload\n");
+    driver_.run(in);
+    EXPECT_EQ(out_.str(),
+              "box title=\"Korvane\" text=\"The table is already open in another window with the "
+              "cash file Korvane.cash.\\rThis window closes and leaves the file alone.\" "
+              "buttons=ok icon=stop -> ok\n");
+    EXPECT_NE(err_.str().find("error: click: the window is closed"), std::string::npos);
+    EXPECT_EQ(files_.writes, 0);
+    EXPECT_EQ(onDisk(), "2350\r\n2000\r\n");
+}
+
+}  // namespace
+}  // namespace korvane

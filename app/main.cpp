@@ -1,22 +1,46 @@
 // Korvane: 21 against the dealer, for play money, on a green table.
 #include <QApplication>
+#include <QMessageBox>
 #include <QSessionManager>
 #include <QStyleFactory>
 
 #include "platform/qt/closing_signals.h"
 #include "platform/qt/qt_table.h"
 
+namespace {
+
+// The launcher found no folder to keep the cash in and starts the game in a
+// passing one: the player hears why, and decides whether to play regardless.
+bool playWithoutCashFolder() {
+    const QString why = QString::fromLocal8Bit(qgetenv("KORVANE_NO_CASH_FOLDER"));
+    if (why.isEmpty()) return true;
+    qWarning("Korvane: no folder for the cash: %s", qPrintable(why));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Korvane"),
+                    QStringLiteral("Korvane cannot keep your cash between games: %1.\n"
+                                   "Play anyway? The cash of this game is lost when it closes.")
+                        .arg(why),
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     korvane::ClosingSignals::block();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("Korvane"));
-    korvane::QtTable table;
-    // However the run ends, the table closes once and the cash is saved.
-    const korvane::ClosingSignals closing([&table] {
-        table.close();
-        QApplication::quit();
+    // Listening before the table starts, so a signal ends even a box at start-up.
+    korvane::QtTable* playing = nullptr;
+    const korvane::ClosingSignals closing([&playing] {
+        if (playing) playing->saveAsItStands();
     });
+    if (!playWithoutCashFolder()) return 0;
+    korvane::QtTable table;  // the table's start-up runs here
+    if (table.form().standsDown()) return 1;
+    playing = &table;
+    // However else the run ends, the table closes once and the cash is saved.
     QObject::connect(&app, &QGuiApplication::commitDataRequest,
                      [&table](QSessionManager&) { table.close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&table] { table.close(); });

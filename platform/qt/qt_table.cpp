@@ -1,5 +1,7 @@
 #include "platform/qt/qt_table.h"
 
+#include "bank/cash_file.h"
+
 namespace korvane {
 
 QtTable::QtTable(Random* random)
@@ -25,6 +27,15 @@ void QtTable::show() {
 
 void QtTable::close() {
     view_->close();
+}
+
+void QtTable::saveAsItStands() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    const FileResult saved = form_.writeCashFile();
+    if (!saved.ok && !form_.standsDown())
+        qWarning("Korvane: the cash was not saved in %s: %s",
+                 files_.location(kCashFileName).c_str(), saved.reason.c_str());
 }
 
 void QtTable::unloadOnce() {

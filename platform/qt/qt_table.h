@@ -22,6 +22,9 @@ class QtTable {
     void show();
     // Closes the window as the player would; the table's closing runs once.
     void close();
+    // Writes the cash as the table stands, without a word on the screen, for a
+    // run that must end now; the closing then never runs.
+    void saveAsItStands();
 
     Form1& form() { return form_; }
     TableView& view() { return *view_; }

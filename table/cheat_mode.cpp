@@ -2,6 +2,11 @@
 #include "table/form1.h"
 
 namespace korvane {
+namespace {
+
+const std::string kCheatMark = "X";
+
+}  // namespace
 
 void Form1::Label16_DblClick() {
     CheatMode = !CheatMode;
@@ -9,7 +14,7 @@ void Form1::Label16_DblClick() {
         Label16.caption = "";
         return;
     }
-    Label16.caption = "X";
+    Label16.caption = kCheatMark;
     msgBox("CHEAT MODE ON", BoxButtons::Ok, BoxIcon::None);
 }
 

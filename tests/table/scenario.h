@@ -58,7 +58,7 @@ inline std::string deckOf(const std::string& ranks) {
     int used[13] = {};
     while (in >> rank) {
         for (int r = 0; r < 13; ++r)
-            if (rank == kNames[r]) line += " " + std::to_string(13 * used[r]++ + r);
+            if (rank == kNames[r]) line.append(" ").append(std::to_string(13 * used[r]++ + r));
     }
     return line + "\n";
 }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands for a newcomer on Debian 12: `make play` and `make test`.
 # Each installs what is missing, builds, and then plays or tests.
 

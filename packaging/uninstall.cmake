@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Removes every file the last `cmake --install` of this build tree wrote, as its
 # manifest lists them, then the game's own folders once they are empty. The
 # player's folder with the cash file is never among them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidden cheat switch and the unseen "X" that sets the cash.
 #include "table/form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A kill, Ctrl+C or a closed terminal closes the table as the player would, so
 // the cash is saved. The signals are blocked for the whole process and read from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a program: closed by a signal, it still saves the cash; its sounds
 // never hold up the window.
 #include <gtest/gtest.h>

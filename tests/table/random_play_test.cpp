@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of seeded random event sequences through the table, every event
 // checked against what the game may and may not do. A failing seed is printed,
 // and its script written out into the build folder, so it can be replayed with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole rounds played through korvane-drive's commands on a headless table.
 #include <gtest/gtest.h>

@@ -42,21 +42,26 @@ deps:
 play-deps:
 	$(call install_missing,$(PLAY_PACKAGES))
 
-# A tree first configured here warns without stopping; `make test` turns on
-# warnings as errors in it for good (the next build then compiles everything once).
-$(BUILD)/CMakeCache.txt: | play-deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo --log-level=WARNING >/dev/null
+CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo --log-level=WARNING
 
-build: deps $(BUILD)/CMakeCache.txt
-	@grep -qs '^KORVANE_WERROR:BOOL=ON$$' $(BUILD)/CMakeCache.txt || \
-	    cmake -S . -B $(BUILD) -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null
+# The developers' build stops at a warning. A tree that `make play` configured
+# only warns: this turns warnings as errors on in it for good (the next build
+# then compiles everything once).
+build: deps
+	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
+	    echo "Configuring $(BUILD)/"; $(CONFIGURE) -DKORVANE_WERROR=ON >/dev/null; \
+	elif ! grep -q '^KORVANE_WERROR:BOOL=ON$$' $(BUILD)/CMakeCache.txt; then \
+	    echo "Turning warnings as errors on in $(BUILD)/"; \
+	    cmake -S . -B $(BUILD) -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null; \
+	fi
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The game runs in a folder of the player's own, which keeps the cash file
 # across rebuilds and holds the sounds it plays. Only the game and its sound
 # module are built, quietly: compiler warnings still show.
-play: play-deps $(BUILD)/CMakeCache.txt
-	@echo "Building the game in $(BUILD)/ (a couple of minutes the first time)"
+play: play-deps
+	@[ -f $(BUILD)/CMakeCache.txt ] || { echo "Configuring $(BUILD)/"; $(CONFIGURE) >/dev/null; }
+	@echo "Building the game in $(BUILD)/ (a minute or two the first time)"
 	@set -o pipefail; cmake --build $(BUILD) -j$(JOBS) --target korvane 2>&1 | \
 	    { grep --line-buffered -vE '^(\[ *[0-9]+%\] |Consolidate compiler generated dependencies)' || true; }
 	@mkdir -p "$(PLAY_DIR)"
@@ -80,6 +85,8 @@ $(ASAN)/CMakeCache.txt: | deps
 	    -DKORVANE_WITH_QT=OFF -DKORVANE_SANITIZE=ON -DKORVANE_WERROR=ON
 
 sanitize: deps $(ASAN)/CMakeCache.txt
+	@grep -q '^KORVANE_WERROR:BOOL=ON$$' $(ASAN)/CMakeCache.txt || \
+	    cmake -S . -B $(ASAN) -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j$(JOBS)
 

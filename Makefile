@@ -1,19 +1,33 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands for a newcomer on Debian 12: `make play` and `make test`.
 # Each installs what is missing, builds, and then plays or tests.
 
 BUILD    ?= build
 ASAN     ?= build-asan
+DEB      ?= build-deb
 FUZZ_SECONDS ?= 120
 JOBS     ?= 2
 PLAY_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/korvane
-PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev \
-            fonts-liberation2 fonts-dejavu fonts-dejavu-core clang libclang-rt-14-dev locales strace
+# What the game needs to build: the compiler, Qt, GoogleTest for the tests the
+# build tree is configured with, and the fonts the table is drawn in.
+PLAY_PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev \
+                 fonts-liberation2 fonts-dejavu fonts-dejavu-core
+# What the tests need besides: clang for the sanitizers and fuzzing; dpkg-dev and
+# file for the package's dependencies; lintian, appstreamcli, desktop-file-validate
+# and man for checking the package and its desktop metadata; locales for the
+# comma-decimal locales and strace for the faults the cash file is tested against.
+PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-14-dev dpkg-dev file lintian appstream \
+            desktop-file-utils man-db locales strace
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+SHELL    := /bin/bash
+# The build's own makes say nothing about the folders they enter.
+MAKEFLAGS += --no-print-directory
 
-.PHONY: play test sanitize fuzz bench build deps locales screenshot format clean
+.PHONY: play test sanitize fuzz bench build deps play-deps locales deb deb-check spdx screenshot \
+        format clean
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+define install_missing
+	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; \
 	done); \
 	if [ -n "$$missing" ]; then \
@@ -21,6 +35,10 @@ deps:
 	    $(SUDO) apt-get update && \
 	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
 
 # The tests play under comma-decimal locales too, so the cash never follows the
 # player's language.
@@ -30,32 +48,54 @@ locales: deps
 	    locale -a | grep -qx "$$l.utf8" || $(SUDO) localedef -i $$l -f UTF-8 $$l.UTF-8 || exit 1; \
 	done
 
-$(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+play-deps:
+	$(call install_missing,$(PLAY_PACKAGES))
 
-build: deps $(BUILD)/CMakeCache.txt
+CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo --log-level=WARNING
+
+# The developers' build stops at a warning. A tree that `make play` configured
+# only warns: this turns warnings as errors on in it for good (the next build
+# then compiles everything once).
+build: deps
+	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
+	    echo "Configuring $(BUILD)/"; $(CONFIGURE) -DKORVANE_WERROR=ON >/dev/null; \
+	elif ! grep -q '^KORVANE_WERROR:BOOL=ON$$' $(BUILD)/CMakeCache.txt; then \
+	    echo "Turning warnings as errors on in $(BUILD)/"; \
+	    cmake -S . -B $(BUILD) -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null; \
+	fi
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The game runs in a folder of the player's own, which keeps the cash file
-# across rebuilds and holds the sounds it plays.
-play: build
-	mkdir -p "$(PLAY_DIR)"
-	for f in assets/sounds/*.wav; do \
+# across rebuilds and holds the sounds it plays. Only the game and its sound
+# module are built, quietly: compiler warnings still show.
+play: play-deps
+	@[ -f $(BUILD)/CMakeCache.txt ] || { echo "Configuring $(BUILD)/"; $(CONFIGURE) >/dev/null; }
+	@echo "Building the game in $(BUILD)/ (a minute or two the first time)"
+	@set -o pipefail; cmake --build $(BUILD) -j$(JOBS) --target korvane 2>&1 | \
+	    { grep --line-buffered -vE '^(\[ *[0-9]+%\] |Consolidate compiler generated dependencies)' || true; }
+	@mkdir -p "$(PLAY_DIR)"
+	@for f in assets/sounds/*.wav; do \
 	    [ -e "$(PLAY_DIR)/$${f##*/}" ] || cp "$$f" "$(PLAY_DIR)/"; \
 	done
+	@echo "Playing in $(PLAY_DIR)"
 	cd "$(PLAY_DIR)" && "$(CURDIR)/$(BUILD)/app/korvane"
 
 # Every test of the game, then the core again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, with the fuzz targets over their corpus.
+# UndefinedBehaviorSanitizer, with the fuzz targets over their corpus, then the
+# package built from scratch and checked.
 test: build locales
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
-	$(MAKE) --no-print-directory sanitize
+	$(MAKE) sanitize
+	rm -rf $(DEB)
+	$(MAKE) deb-check KORVANE_WERROR=ON
 
 $(ASAN)/CMakeCache.txt: | deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	    -DKORVANE_WITH_QT=OFF -DKORVANE_SANITIZE=ON
+	    -DKORVANE_WITH_QT=OFF -DKORVANE_SANITIZE=ON -DKORVANE_WERROR=ON
 
 sanitize: deps locales $(ASAN)/CMakeCache.txt
+	@grep -q '^KORVANE_WERROR:BOOL=ON$$' $(ASAN)/CMakeCache.txt || \
+	    cmake -S . -B $(ASAN) -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null
 	cmake --build $(ASAN) -j$(JOBS)
 	cd $(ASAN) && ctest --output-on-failure -j$(JOBS)
 
@@ -66,6 +106,27 @@ fuzz: deps $(ASAN)/CMakeCache.txt
 	    $(ASAN)/fuzz/$${t%%:*}_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	        -artifact_prefix=$(ASAN)/fuzz/ $(ASAN)/fuzz/found/$${t##*:} fuzz/corpus/$${t##*:} || exit 1; \
 	done
+
+# The Debian package, $(DEB)/korvane_VERSION_ARCH.deb: a Release build of the game
+# alone with Debian's hardening flags, stripped, its dependencies computed by
+# dpkg-shlibdeps. KORVANE_WERROR=ON stops it at a warning.
+KORVANE_WERROR ?= OFF
+deb: deps
+	@[ -f $(DEB)/CMakeCache.txt ] || \
+	    DEB_BUILD_MAINT_OPTIONS=hardening=+all \
+	    CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	    LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	    cmake -S . -B $(DEB) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	        -DCMAKE_INSTALL_PREFIX=/usr -DKORVANE_LAUNCHER_DIR=games --log-level=WARNING >/dev/null
+	cmake -S . -B $(DEB) -DKORVANE_WERROR=$(KORVANE_WERROR) --log-level=WARNING >/dev/null
+	cmake --build $(DEB) -j$(JOBS)
+	cd $(DEB) && cpack -G DEB >/dev/null
+	@ls $(DEB)/korvane_*.deb
+
+# The package as a user and a packager would check it: lintian, the desktop
+# metadata, where every file lands, and no path of this machine inside.
+deb-check: deb
+	tests/package/check_deb.sh $(DEB)/korvane_*.deb "$(CURDIR)" "$(CURDIR)/$(DEB)"
 
 bench: build
 	$(BUILD)/bench/rounds_bench
@@ -78,8 +139,12 @@ screenshot: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/qt/presentation_test --gtest_filter='*Chooser*:*Rules*'
 	cp $(BUILD)/table.png $(BUILD)/round.png $(BUILD)/chooser.png $(BUILD)/rules.png docs/
 
+# Adds the licence line to every source file that lacks one.
+spdx:
+	tools/spdx.sh --add
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN)
+	rm -rf $(BUILD) $(ASAN) $(DEB)

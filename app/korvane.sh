@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Korvane plays in a folder of the player's own: it keeps the cash file there
 # between runs, and finds its sounds there, copied in when missing. The game and
 # its sounds are found beside this launcher, wherever it was installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Korvane: 21 against the dealer, for play money, on a green table.
 #include <QApplication>
 #include <QMessageBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The betting limit climbs in tiers as won rounds lift the cash past set marks.
 #include <array>

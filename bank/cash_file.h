@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cash file keeps the player's money between runs: two lines, the cash text
 // exactly as the table shows it, then the debt as a whole number. It is written

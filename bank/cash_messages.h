@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the player is told when the cash file cannot be read or written, or when
 // another table already plays from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The loan office's rules: it lends 1000 at a time to a player whose cash reads
 // exactly "0", and takes the debt back with 25% on top once the player can pay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline: a Qt Widgets program that shows one empty window the table's size.
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the table's probe and the minimal window share: they say when their first
 // frame is painted and, if asked, stand idle and report what that cost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, idle cost and memory of the table against a minimal Qt Widgets
 // window, both started the same way in the same run.
 #include <sys/wait.h>

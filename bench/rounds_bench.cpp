@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How many whole rounds a second the table plays through its handlers on the
 // virtual clock, against the cost of the one step every round must take anyway:
 // building and shuffling the deck, measured in the same run.

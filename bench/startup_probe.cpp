@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table started as the game starts it, for qt_bench to time and weigh.
 #include <QApplication>
 #include <QStyleFactory>

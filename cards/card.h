@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A card is numbered 0..51: thirteen ranks (ace, 2..10, jack, queen, king) in each
 // of hearts, diamonds, clubs and spades. Its code, the text the deck lists hold,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dealer stops as soon as its hand is worth at least the player's, and in any
 // case at its standing total, whatever the player holds; both tests strict the

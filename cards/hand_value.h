@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A hand is worth the sum of its cards, aces 11 and picture cards 10; while the
 // hand is over 21, one ace after another counts 1 instead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shuffle draws card numbers at random and keeps each the first time it comes
 // up, so the deck's order is the order of first draws.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // korvane-drive: the table without a screen, driven by one command a line, so a
 // whole game can be scripted, replayed and compared. What it prints is relied on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvane-drive: runs the table headless in the current folder, reading one
 // command a line from standard input.
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a cash file: start-up takes what it can, and closing writes the
 // first line back byte for byte (less a leading byte-order mark), in two CR LF lines.
 #include <cstdint>

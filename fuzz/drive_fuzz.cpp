@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any input to korvane-drive: it answers every line and neither crashes nor hangs.
 #include <cstdint>
 #include <sstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text read as a number: never a crash, never a value the table cannot write
 // back, and the plain form reads back as the same number.
 #include <cmath>

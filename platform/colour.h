@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as the window keeps them: a 32-bit value &H00BBGGRR, or a system
 // colour &H800000nn, written as the game's colour text "&H000000FF".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's controls as the game sees them: plain objects holding exactly the
 // properties the handlers read and write, laid out in twips (15 twips a pixel).

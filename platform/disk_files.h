@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text files on the disk, for the cash file. Writing goes to a fresh file beside
 // the old one and is renamed over it, so a crash or a full disk leaves either the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures are shared handles to named images: copying a picture from one box to
 // another hands over the same image, and two boxes show the same picture exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game keeps money, bets and counts as texts in its captions. These are the
 // few rules by which a text becomes a number and a number becomes a text again.

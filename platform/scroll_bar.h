@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bet's scroll bar. Any change of its value, by the player or by the game,
 // raises its change event; dragging the thumb raises the scroll event.

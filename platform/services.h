@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game needs from the desktop besides its controls: message boxes,
 // sounds, text files, random numbers and the time of day. The real window and

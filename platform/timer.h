@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A timer of the window. Switching it on, or setting its interval, starts its
 // count afresh; switching on a timer that is already on changes nothing. Who

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window itself: its title, outer size and cloth.
 #include "platform/control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dealer's cards, the deck pile and the five backs of the chooser.
 #include "cards/deck_search.h"
 #include "table/form1.h"

@@ -1,7 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidden cheat switch and the unseen "X" that sets the cash.
 #include "table/form1.h"
 
 namespace korvane {
+namespace {
+
+const std::string kCheatMark = "X";
+
+}  // namespace
 
 void Form1::Label16_DblClick() {
     CheatMode = !CheatMode;
@@ -9,7 +15,7 @@ void Form1::Label16_DblClick() {
         Label16.caption = "";
         return;
     }
-    Label16.caption = "X";
+    Label16.caption = kCheatMark;
     msgBox("CHEAT MODE ON", BoxButtons::Ok, BoxIcon::None);
 }
 

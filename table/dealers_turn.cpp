@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dealer's turn, a step a tick: turn the hole card, then draw by the rule.
 #include "cards/dealer_rule.h"
 #include "table/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building, shuffling and dealing the deck.
 #include "cards/deck_search.h"
 #include "cards/shuffle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card table: its controls, its table state and the handlers of its events.
 // Everything the game does happens in one of these handlers, one at a time.

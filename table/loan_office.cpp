@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loan office at the table: the "$" lends, the round start offers payback.
 #include "bank/loan_office.h"
 #include "platform/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The opening deal: one card a tick, the dealer's hole card face down first.
 #include "cards/deck_search.h"
 #include "cards/hand_value.h"

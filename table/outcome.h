@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Who won the round, from the two hands and the marks the round left.
 namespace korvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's turn: one more card, or stop.
 #include "table/form1.h"
 #include "ui/sound_cues.h"

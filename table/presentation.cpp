@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flags, the miniature back and the rules line.
 #include "table/form1.h"
 #include "ui/rules_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start button: clear the table, settle the loan if the player may, lock the
 // bet within the cash, shuffle, and hand over to the opening deal.
 #include <cmath>

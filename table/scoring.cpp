@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Valuing the two hands from the rank labels of their slots.
 #include "cards/hand_value.h"
 #include "platform/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settlement: one tick that pays or takes the bet, counts the win, raises the
 // limit and, when the last of the cash is lost, opens the loan office.
 #include "bank/bet_limit.h"

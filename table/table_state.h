@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The few members the table keeps besides its controls' captions and pictures.
 #include <array>

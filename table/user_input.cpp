@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a player's mouse can do to the table.
 #include "table/form1.h"
 

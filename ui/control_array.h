@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A control array: elements named "Picture1(0)", "Picture1(1)", ... and reached
 // by index as Picture1(k).

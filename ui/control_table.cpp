@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every control of the table stands, and how it looks when the window is
 // created. Places are twips from the top-left of the container.
 #include "ui/table_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table's sounds, looked up by bare name in the folder the game runs in.
 namespace korvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The card table's controls, by the names the game gives them, as they stand
 // when the window is created: green cloth, dealer's row at the top, player's

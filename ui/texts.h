@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the table shows in two languages, one table per language, each text
 // named after where it is shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything a window needs from outside, for running the table without a screen.
 #include "platform/headless/memory_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes answered from a script. An answer may be given only after the
 // clock has moved on while the box stays open, so a test sees what the timers

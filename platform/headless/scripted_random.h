@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random numbers for the tests: queued values first, then a seeded generator, so
 // a test can pin the next shuffle and leave the rest to chance.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time for the tests: it stands still until a test moves it on, and then every
 // timer tick due on the way is delivered in order, on the caller's thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One Qt widget for each control on the table, kept in step with the model. The
 // widgets only show; every decision is the table's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Qt widget that tells apart a click and a double click as the table expects:
 // the first click of a pair is a click, the second press a double click, and the

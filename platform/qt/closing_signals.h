@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A kill, Ctrl+C or a closed terminal ends the game: the cash is saved as the
 // table stands and the process ends at once, even with a box open, for a logout

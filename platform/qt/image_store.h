@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pixels behind the core's image names, compiled into the program.
 #include <QPixmap>

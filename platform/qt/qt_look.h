@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the model's fonts and colours look on a Qt screen.
 #include <QColor>

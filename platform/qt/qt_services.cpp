@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/qt_services.h"
 
 #include <QCoreApplication>
@@ -81,13 +82,9 @@ void QtSound::ready() {
 
 void QtSound::start(const QString& path) {
     if (!player_ && !failed_) {
-        // Beside the program once installed; in the build tree where it was built.
-        for (const QString& place :
-             {QCoreApplication::applicationDirPath() + "/libkorvane_sound.so",
-              QStringLiteral(KORVANE_SOUND_MODULE)}) {
-            module_.setFileName(place);
-            if (module_.load()) break;
-        }
+        // Beside the program, installed or in the build tree, wherever that is.
+        module_.setFileName(QCoreApplication::applicationDirPath() + "/libkorvane_sound.so");
+        module_.load();
         auto create = reinterpret_cast<CreateSoundPlayer>(module_.resolve(kCreateSoundPlayer));
         if (create) player_.reset(create());
         failed_ = !player_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's side of the table: modal boxes, sounds and real timers.
 #include <QLibrary>

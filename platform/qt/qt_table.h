@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole game on a Qt screen: the table, its window and the desktop services,
 // owned together for the run.

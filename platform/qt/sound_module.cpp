@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module: QSoundEffect, one per file, kept for the run.
 #include <QSoundEffect>
 #include <QUrl>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sounds' use of Qt Multimedia lives in a module of its own, opened once the
 // table's first frame is on the screen: the window does not wait for the audio

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table on the screen: one top-level window with a widget for every control,
 // refreshed from the model after every event.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two kinds of control Qt has no widget for: the picture box, which shows an
 // image at its top-left corner without a border, and the frame, a captioned box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cash file on a real disk, through the table's start-up and closing.
 #include <gtest/gtest.h>
 #include <sys/resource.h>

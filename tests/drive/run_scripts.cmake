@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every scripts/NAME.drive through korvane-drive in a fresh folder and
 # compares what it prints with NAME.out. NAME.cash, where present, is laid in the
 # folder as the cash file first; NAME.cash-after is what the folder must hold after.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a scratch prefix, checks what lands where, then plays the
 # installed launcher as a new player would and closes it with a signal: the
 # player's folder then holds the sounds and a saved cash file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a screen scaled twice the cards are drawn from the art made at twice the size.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests run on Qt's offscreen platform, so they need no display, not
 // even to be listed.
 #include <gtest/gtest.h>

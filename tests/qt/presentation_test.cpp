@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Languages, backs and cheats in the real window: what a player sees.
 #include <gtest/gtest.h>
 

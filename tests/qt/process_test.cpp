@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a program: a signal saves the cash as the table stands and ends the
 // game at once, box or no box; a second copy in the folder stays out; its sounds
 // never hold up the window.

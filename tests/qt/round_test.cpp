@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole round in the real window: the start button, the deal at the timers'
 // own pace on the real event loop, two more cards, stop, and the dealer's turn.
 #include <gtest/gtest.h>

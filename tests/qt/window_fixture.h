@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table in a real Qt window on the offscreen platform, in a folder of its own,
 // so no cash file of a player's is read or written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table in a real Qt window on the offscreen platform.
 #include <gtest/gtest.h>
 

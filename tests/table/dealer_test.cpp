@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dealer's turn and the settlement it hands over to.
 #include "table/scenario.h"
 

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of seeded random event sequences through the table, every event
 // checked against what the game may and may not do. A failing seed is printed,
-// and its script written out, so it can be replayed with korvane-drive.
+// and its script written out into the build folder, so it can be replayed with
+// korvane-drive.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -44,7 +47,7 @@ std::string randomEvent(std::mt19937& rng) {
     }
     std::string deck = "deck";
     for (int i = pick(12); i > 0; --i)
-        deck += " " + std::to_string(pick(53));
+        deck.append(" ").append(std::to_string(pick(53)));
     return deck;
 }
 
@@ -196,14 +199,17 @@ TEST(RandomPlay, NoSequenceBreaksTheTable) {
         const std::string wrong = playSequence(seed, script, cashFile);
         if (wrong.empty()) continue;
         ++failures;
-        const std::string name = "random-play-" + std::to_string(seed);
+        const std::filesystem::path folder = KORVANE_REPLAY_DIR;
+        std::filesystem::create_directories(folder);
+        const std::string name = (folder / ("random-play-" + std::to_string(seed))).string();
         std::ofstream(name + ".drive") << script;
         std::string replay = "korvane-drive < " + name + ".drive";
         if (cashFile) {
             std::ofstream(name + ".cash", std::ios::binary) << cashFile;
             replay = "cp " + name + ".cash Korvane.cash && " + replay;
         }
-        ADD_FAILURE() << "seed " << seed << ": " << wrong << "\n  replay: " << replay;
+        ADD_FAILURE() << "seed " << seed << ": " << wrong << "\n  written to " << folder.string()
+                      << "\n  replay: " << replay;
     }
 }
 

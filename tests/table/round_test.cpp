@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rounds from the start button to the settlement, phase by phase.
 #include "table/scenario.h"
 

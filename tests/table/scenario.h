@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole rounds played through korvane-drive's commands on a headless table.
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ inline std::string deckOf(const std::string& ranks) {
     int used[13] = {};
     while (in >> rank) {
         for (int r = 0; r < 13; ++r)
-            if (rank == kNames[r]) line += " " + std::to_string(13 * used[r]++ + r);
+            if (rank == kNames[r]) line.append(" ").append(std::to_string(13 * used[r]++ + r));
     }
     return line + "\n";
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/table_fixture.h"
 
 namespace korvane {
@@ -13,6 +14,13 @@ class Scoring : public TableTest {
         table.PlayerLast = static_cast<int16_t>(k - 1);
         table.Command1.enabled = table.Command2.enabled = true;
         table.ScorePlayerHand();
+    }
+    void dealerHolds(std::initializer_list<const char*> ranks) {
+        int k = 0;
+        for (const char* r : ranks)
+            table.Label1(k++).caption = r;
+        table.DealerLast = static_cast<int16_t>(k - 1);
+        table.ScoreDealerHand();
     }
 };
 
@@ -38,10 +46,7 @@ TEST_F(Scoring, TheTurnEndsAtTwentyOneOrMore) {
 }
 
 TEST_F(Scoring, TheDealerCountsItsHoleCardFaceDownOrNot) {
-    table.Label1(0).caption = "K";  // face down: only its rank label knows it
-    table.Label1(1).caption = "6";
-    table.DealerLast = 1;
-    table.ScoreDealerHand();
+    dealerHolds({"K", "6"});  // the first face down: only its rank label knows it
     EXPECT_EQ(table.DealerTotal, 16);
     EXPECT_EQ(table.Label4.caption, "16");
     EXPECT_FALSE(table.Timer2.enabled()) << "the dealer's total decides nothing here";

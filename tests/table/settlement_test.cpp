@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settlement: cash, counts, limit tiers and the loan office at a lost last bet.
 #include "table/scenario.h"
 

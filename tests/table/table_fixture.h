@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table on the headless backend: virtual clock, scripted boxes, recorded
 // sounds, files in memory and a deck that can be forced.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn card art against the committed PNGs and the compiled-in resources.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed sound cues against the synthesiser, and the WAV reader against bad files.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card-back chooser and the cheat mode's peeks.
 #include "table/scenario.h"
 

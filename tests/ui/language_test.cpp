@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of both languages where it is shown, and the switch between them.
 #include "table/scenario.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces for the drawing files: suits, palette, card blank and the
 // painters that draw one card in its logical 120 x 164 coordinate system.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Back 6: a floral ornament in red, orange and blue on black, inside a
 // patterned border. One quarter is drawn and mirrored into the other three.
 #include <QLineF>

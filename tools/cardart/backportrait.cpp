@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Back 8: a portrait in a painted manner of a figure in a feathered headdress,
 // set on a wall of brown stone. Soft gradients stand in for brushwork.
 #include <QLinearGradient>

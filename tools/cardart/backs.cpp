@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card backs: the classic lattice-and-rosette (blue and dark red) and the
 // red hexagon mosaic; the floral and portrait backs have files of their own.
 #include <QLinearGradient>

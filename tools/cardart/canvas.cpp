@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The blank every card starts from, and the scaled canvas it is drawn on.
 #include "artkit.h"
 #include "cardart.h"

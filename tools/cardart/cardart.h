@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Korvane's card art, drawn by code. Every image the table shows comes from here.
 #pragma once
 

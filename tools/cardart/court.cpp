@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The court panel: a framed picture whose upper half is a figure and whose
 // lower half is the same figure turned round, so the card reads both ways up.
 #include "court.h"

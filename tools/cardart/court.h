@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pieces of the court figures (jack, queen, king), drawn as the upper half of
 // the panel; court.cpp mirrors that half to make the full card.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What sets the three court figures apart: hair, headwear and what they hold.
 // The king has a beard, a pointed crown and a sword; the queen long hair, a
 // pearl tiara and a flower; the jack short curls, a feathered cap and a halberd.

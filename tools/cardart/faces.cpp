@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card faces: the white blank, the corner indices and the pip arrangements.
 #include <QFont>
 

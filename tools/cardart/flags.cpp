@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language flags and the program icon. Flags are laid out on whole pixels so
 // they stay crisp at 16 x 16; the icon reuses the card painters.
 #include <QLinearGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvane-cardart OUTPUT_DIR [--scale N]
 // Draws every image the table uses and writes them as PNG into OUTPUT_DIR.
 #include <QDir>

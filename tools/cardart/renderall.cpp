@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full set of images, under the file names the game loads them by.
 #include <QFileInfo>
 

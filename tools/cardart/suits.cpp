@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four suit shapes, built from curves and circles, and the pips made of them.
 #include "artkit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cards' own sounds: one laid on the cloth, and the deck riffled together.
 #include <cmath>
 #include <numbers>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five sounds the table plays, rendered as 16-bit mono samples at kSampleRate.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The little tunes at the end of a hand: bright and rising for a win, dull and falling for a loss.
 #include <vector>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // korvane-soundsynth OUTPUT_DIR
 // Renders every sound the table plays and writes them as WAV into OUTPUT_DIR.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The few building blocks the table's sounds are made of: noise, filters,
 // decaying tones, and turning the mix into quiet, click-free 16-bit samples.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mono 16-bit PCM WAV files: writing the table's sounds and checking them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a file's name leads on the disk, and what stands there.
 #include <sys/types.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file's content so that a crash, a kill or a full disk leaves the
 // old content or the new, never a part of either.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One table to a cash file: a lock held for the whole run on a file beside the
 // cash file. The kernel lets go of it when the process ends, however it ends, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cash file at the table: claimed and read at start-up, written whenever the
 // cash or the debt changes and at the close.
 #include "bank/cash_file.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The cash file against a failing machine, with faults injected by strace into
 # the driver's own system calls: any trouble looking at the file but "no such
 # file" keeps it safe, and a save that fails half way leaves the old bytes and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed launcher where the player's folder cannot be had: no HOME, a data
 # folder that takes nothing, a relative XDG_DATA_HOME, a game folder that is
 # read-only. The game always starts; where it cannot keep the cash it says why.

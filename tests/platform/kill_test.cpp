@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save killed at any moment leaves the old cash file or the new one, never a
 // part of either; what the kill leaves beside it goes at the next start.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A folder of its own for each test that works on the real disk, and a way to
 // act as an ordinary user where root would be let through anything.

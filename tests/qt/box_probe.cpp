@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game whose player has opened the rules box and walked away: wired as the
 // game's own main is, it says "box open" once the box is up, so a test can send
 // it a signal with the box open and see what the kill does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on a desktop that writes its numbers with a decimal comma: the
 // cash file keeps its ".", so the next run reads the cash it was left.
 #include <gtest/gtest.h>

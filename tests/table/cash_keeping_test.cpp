@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cash file at the table: written whenever the cash or the debt changes, so
 // a kill loses nothing; told when it cannot be; one table to a file.
 #include "table/scenario.h"

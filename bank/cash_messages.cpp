@@ -43,7 +43,8 @@ std::string cashNotSavedText(Language language, const std::string& file, const s
     const bool danish = language == Language::Danish;
     std::string text = danish ? "Kassen kunne ikke gemmes i " + file + " (" + reason + ")."
                               : "The cash could not be saved in " + file + " (" + reason + ").";
-    text += "\r" + leftText(language, left);
+    text += '\r';
+    text += leftText(language, left);
     if (later)
         text += danish ? "\rBordet prøver igen, hver gang kassen ændres, og når det lukkes."
                        : "\rThe table tries again each time the cash changes, and when it closes.";

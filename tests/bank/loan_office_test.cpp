@@ -11,6 +11,8 @@ class LoanOffice : public TableTest {
     void SetUp() override { table.Form_Load(); }
     void answer(BoxAnswer a, int64_t afterMs = 0) { platform.boxes.queue({a, afterMs}); }
     const std::vector<ShownBox>& boxes() const { return platform.boxes.shown(); }
+    // The table's cash, as the loan office reads it.
+    void cashReads(std::string text) { table.Label10.caption = std::move(text); }
 };
 
 TEST_F(LoanOffice, OnlyACashOfExactlyZeroOpensIt) {
@@ -24,7 +26,7 @@ TEST_F(LoanOffice, OnlyACashOfExactlyZeroOpensIt) {
 TEST_F(LoanOffice, ALoanSetsCashBetLimitColourAndDebtInThatOrder) {
     table.HScroll1.setMax(2500);
     table.HScroll1.setValue(2000);
-    table.Label10.caption = "0";
+    cashReads("0");
     table.Label15.foreColor = *Colour::fromText("&H000000FF");
     answer(BoxAnswer::Yes);
     table.click(table.Label15);
@@ -43,14 +45,14 @@ TEST_F(LoanOffice, ALoanSetsCashBetLimitColourAndDebtInThatOrder) {
     EXPECT_EQ(table.HScroll1.max(), 100);
     EXPECT_EQ(table.Label15.foreColor.text(), "&H8000000F");
     EXPECT_EQ(table.Debt, 1000);
-    table.Label10.caption = "0";
+    cashReads("0");
     answer(BoxAnswer::Yes);
     table.Label15_Click();
     EXPECT_EQ(table.Debt, 2000);
 }
 
 TEST_F(LoanOffice, NoChangesNothing) {
-    table.Label10.caption = "0";
+    cashReads("0");
     table.Label15.foreColor = *Colour::fromText("&H000000FF");
     answer(BoxAnswer::No);
     table.Label15_Click();
@@ -61,7 +63,7 @@ TEST_F(LoanOffice, NoChangesNothing) {
 }
 
 TEST_F(LoanOffice, ASecondCallWhileTheQuestionIsOpenLendsNothing) {
-    table.Label10.caption = "0";
+    cashReads("0");
     table.Timer3.onTick = [this] { table.Label15_Click(); };
     table.Timer3.setEnabled(true);  // ticks come while the question is open
     answer(BoxAnswer::Yes, 1000);
@@ -73,7 +75,7 @@ TEST_F(LoanOffice, ASecondCallWhileTheQuestionIsOpenLendsNothing) {
 }
 
 TEST_F(LoanOffice, ADebtThatWouldPassThirtyTwoBitsIsNotLent) {
-    table.Label10.caption = "0";
+    cashReads("0");
     table.Debt = 2147483647 - 999;
     answer(BoxAnswer::Yes);
     table.Label15_Click();
@@ -138,7 +140,7 @@ TEST_F(LoanOffice, PaybackIsOfferedOnlyWellAboveTheDebtAndItsSurcharge) {
 
 TEST_F(LoanOffice, DecliningThePaybackKeepsTheDebt) {
     table.Debt = 1000;
-    table.Label10.caption = "5000";
+    cashReads("5000");
     platform.boxes.queue({BoxAnswer::No, 0});
     table.PaybackOffer();
     EXPECT_EQ(table.Debt, 1000);

@@ -7,7 +7,8 @@ FUZZ_SECONDS ?= 120
 JOBS     ?= 2
 PLAY_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/korvane
 PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev \
-            fonts-liberation2 fonts-dejavu fonts-dejavu-core clang libclang-rt-14-dev
+            fonts-liberation2 fonts-dejavu fonts-dejavu-core clang libclang-rt-14-dev \
+            xvfb at-spi2-core python3-pyatspi dbus-daemon
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: play test sanitize fuzz bench build deps screenshot format clean

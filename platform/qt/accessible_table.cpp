@@ -14,6 +14,11 @@ void notify(QWidget* widget, QAccessible::Event event) {
 
 }  // namespace
 
+AccessibleTable::~AccessibleTable() {
+    for (Entry& entry : entries_)
+        if (auto* speaker = dynamic_cast<SpokenWidget*>(entry.widget)) speaker->speech = nullptr;
+}
+
 void AccessibleTable::add(const Widget& control, QWidget& widget) {
     if (auto* speaker = dynamic_cast<SpokenWidget*>(&widget))
         speaker->speech = [this, &control] { return spokenFor(table_, control); };

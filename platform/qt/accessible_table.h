@@ -13,6 +13,10 @@ namespace korvane {
 class AccessibleTable {
   public:
     explicit AccessibleTable(const TableWindow& table) : table_(table) {}
+    AccessibleTable(const AccessibleTable&) = delete;
+    AccessibleTable& operator=(const AccessibleTable&) = delete;
+    // The widgets stop speaking: what they would say is no longer here.
+    ~AccessibleTable();
 
     // The widget that shows a control on the screen.
     void add(const Widget& control, QWidget& widget);

@@ -175,6 +175,9 @@ void TableKeys::afterRefresh() {
         target = !lost ? nullptr : chooser ? backInUse() : nextStop();
     }
     if (target && widgetFor_(*target) != focused()) focus(*target);
+    // The "$" is a stop only while the office would answer; so a screen reader says too.
+    if (QWidget* office = widgetFor_(form_.Label15))
+        office->setFocusPolicy(canTakeClick(form_.Label15) ? Qt::TabFocus : Qt::NoFocus);
     wasChooser_ = chooser;
     wasTurn_ = turn;
     wasIdle_ = idle;

@@ -47,6 +47,8 @@ TableView::TableView(Form1& form) : form_(form), spoken_(form), switches_(*this)
 
 TableView::~TableView() {
     qApp->removeEventFilter(this);
+    // The widgets outlive this part of the window by a little; from here they say nothing.
+    speech = nullptr;
 }
 
 WidgetEvents TableView::events() {

@@ -14,92 +14,14 @@ It ends the game with Ctrl+Q and finds the cash saved.
 """
 
 import os
-import re
-import select
 import shutil
-import subprocess
 import sys
 import tempfile
-import time
 
-SYSTEM_PYTHON = "/usr/bin/python3"
-BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-SPACE, TAB, Q = 0x20, 0xFF09, 0x71
-CONTROL_MASK = 1 << 2
+sys.dont_write_bytecode = True  # leave nothing behind in the source tree
+from accessibility_session import Failed, Game, run_in_session, wait_until
 
-
-class Failed(Exception):
-    pass
-
-
-def need_tools():
-    """Says which Debian package is missing, rather than skipping."""
-    missing = []
-    for tool, package in (("Xvfb", "xvfb"), ("dbus-run-session", "dbus-daemon")):
-        if shutil.which(tool) is None:
-            missing.append(f"{tool} (package {package})")
-    if not os.access(BUS_LAUNCHER, os.X_OK):
-        missing.append(f"{BUS_LAUNCHER} (package at-spi2-core)")
-    probe = subprocess.run([SYSTEM_PYTHON, "-c", "import pyatspi"], capture_output=True)
-    if probe.returncode != 0:
-        missing.append("pyatspi for the system Python (package python3-pyatspi)")
-    if missing:
-        raise Failed("missing: " + "; ".join(missing) + " -- `make deps` installs them")
-
-
-def wait_until(condition, what, seconds, pump=None):
-    """Polls until condition() holds, or fails with what was awaited."""
-    deadline = time.monotonic() + seconds
-    while True:
-        if pump:
-            pump()
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failed(f"waited {seconds} s for {what}")
-        time.sleep(0.02)
-
-
-def start_xvfb():
-    """Xvfb on the first free display, which it tells through a pipe. It must not
-    reset when its first client (the bus launcher) leaves: a reset refuses the
-    game's connection and wipes the bus's address from the root window."""
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-         "-noreset"],
-        pass_fds=[write_end])
-    os.close(write_end)
-    told = b""
-    deadline = time.monotonic() + 20
-    while not told.endswith(b"\n"):
-        if not select.select([read_end], [], [], max(0, deadline - time.monotonic()))[0]:
-            xvfb.kill()
-            raise Failed("Xvfb did not start within 20 s")
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise Failed("Xvfb ended before telling its display")
-        told += chunk
-    os.close(read_end)
-    return xvfb, ":" + told.decode().strip()
-
-
-def outside(game):
-    """The display, then this script again inside a private D-Bus session."""
-    need_tools()
-    xvfb, display = start_xvfb()
-    runtime = tempfile.mkdtemp(prefix="korvane-a11y-run-")
-    try:
-        env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime)
-        for leftover in ("DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY"):
-            env.pop(leftover, None)
-        return subprocess.run(["dbus-run-session", "--", SYSTEM_PYTHON, __file__, "--inside", game],
-                              env=env, timeout=180).returncode
-    finally:
-        xvfb.terminate()
-        xvfb.wait()
-        shutil.rmtree(runtime, ignore_errors=True)
+SPACE, TAB = 0x20, 0xFF09
 
 
 # The rules of the hand, as a player learns them from the README.
@@ -134,76 +56,6 @@ def expected_outcome(player, dealer):
     if d > 21 or p > d:
         return "win", False
     return ("same" if p == d else "lose"), False
-
-
-class Screen:
-    """The game's window as the accessibility tree shows it."""
-
-    def __init__(self, pyatspi, glib, app):
-        self.pyatspi, self.glib, self.app = pyatspi, glib, app
-        self.spoken = []  # each name a screen reader was told had changed
-        self.values = []  # each object a screen reader was told had a new value
-        pyatspi.Registry.registerEventListener(self._heard, "object:property-change:accessible-name",
-                                               "object:property-change:accessible-value")
-
-    def _heard(self, event):
-        try:
-            heard = self.values if event.type.endswith("value") else self.spoken
-            heard.append(event.source.name)
-        except Exception:  # the object may be gone already
-            pass
-
-    def pump(self):
-        while self.glib.MainContext.default().iteration(False):
-            pass
-
-    def objects(self):
-        """(role, name, description, focused, accessible) for everything in the window."""
-        self.app.clear_cache()
-        found = []
-
-        def walk(node):
-            for i in range(node.childCount):
-                child = node.getChildAtIndex(i)
-                if child is None:
-                    continue
-                focused = child.getState().contains(self.pyatspi.STATE_FOCUSED)
-                found.append((child.getRoleName(), child.name, child.description, focused, child))
-                walk(child)
-        walk(self.app)
-        return found
-
-    def focused(self):
-        return next((o[1] for o in self.objects() if o[3]), None)
-
-    def named(self, prefix):
-        """The text after 'prefix: ' of the one label that starts so."""
-        for role, name, _, _, _ in self.objects():
-            if role == "label" and (name == prefix or name.startswith(prefix + ": ")):
-                return name[len(prefix) + 2:]
-        raise Failed(f"no label '{prefix}' in the tree:\n{self.dump()}")
-
-    def value_of(self, prefix):
-        for role, name, _, _, acc in self.objects():
-            if role == "label" and name.startswith(prefix + ": "):
-                return acc.queryValue().currentValue
-        raise Failed(f"no label '{prefix}'")
-
-    def cards(self, row):
-        """The names of the cards in a row ('Dealer's card', 'Your card'), left to right."""
-        places = [(o[2], o[1]) for o in self.objects() if o[0] == "image" and o[2].startswith(row)]
-        return [name for _, name in sorted(places, key=lambda p: int(p[0].split()[-1]))]
-
-    def dump(self):
-        return "\n".join(f"  {o[0]} {o[1]!r} {o[2]!r}{' (focused)' if o[3] else ''}"
-                         for o in self.objects())
-
-    def press(self, keysym):
-        self.pyatspi.Registry.generateKeyboardEvent(keysym, None, self.pyatspi.KEY_SYM)
-
-    def wait_focus(self, names, seconds):
-        return wait_until(lambda: self.focused() in names and self.focused(),
-                          f"the focus on one of {names}", seconds, self.pump)
 
 
 def check(condition, message, screen=None):
@@ -272,44 +124,16 @@ def play_round(screen):
     return screen.named("Cash")
 
 
-def inside(game):
+def inside(program):
     folder = tempfile.mkdtemp(prefix="korvane-a11y-")
-    launcher = game_process = None
     try:
         with open(os.path.join(folder, "Korvane.cash"), "wb") as cash:
             cash.write(b"1000\r\n0\r\n")
-        launcher = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"])
-        from gi.repository import Gio, GLib
-        session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-
-        def bus_up():
-            reply = session.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                      "org.freedesktop.DBus", "NameHasOwner",
-                                      GLib.Variant("(s)", ("org.a11y.Bus",)), None,
-                                      Gio.DBusCallFlags.NONE, -1, None)
-            return reply.unpack()[0]
-        wait_until(bus_up, "the accessibility bus", 20)
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   QT_ACCESSIBILITY="1")
-        game_process = subprocess.Popen([game], cwd=folder, env=env)
-        import pyatspi
-
-        def the_game():
-            desktop = pyatspi.Registry.getDesktop(0)
-            desktop.clear_cache()  # the list of programs as the registry has it now
-            for app in desktop:
-                if app is not None and app.get_process_id() == game_process.pid:
-                    return app
-            return None
-        app = wait_until(the_game, "the game on the accessibility bus", 30)
-        screen = Screen(pyatspi, GLib, app)
-        cash_after = play_round(screen)
-        # Ctrl+Q closes the window as its close button does: the cash is saved.
-        pyatspi.Registry.generateKeyboardEvent(CONTROL_MASK, None, pyatspi.KEY_LOCKMODIFIERS)
-        screen.press(Q)
-        pyatspi.Registry.generateKeyboardEvent(CONTROL_MASK, None, pyatspi.KEY_UNLOCKMODIFIERS)
-        wait_until(lambda: game_process.poll() is not None, "the game to close on Ctrl+Q", 15)
-        check(game_process.returncode == 0, f"the game ended with {game_process.returncode}")
+        with Game(program, folder) as game:
+            cash_after = play_round(game.screen)
+            # Ctrl+Q closes the window as its close button does: the cash is saved.
+            code = game.close_by_keys()
+        check(code == 0, f"the game ended with {code}")
         with open(os.path.join(folder, "Korvane.cash"), "rb") as cash:
             saved = cash.read()
         check(saved == cash_after.encode() + b"\r\n0\r\n", f"the cash file holds {saved!r}")
@@ -319,10 +143,6 @@ def inside(game):
         print("FAILED:", failure, file=sys.stderr)
         return 1
     finally:
-        for process in (game_process, launcher):
-            if process is not None and process.poll() is None:
-                process.terminate()
-                process.wait()
         shutil.rmtree(folder, ignore_errors=True)
 
 
@@ -333,7 +153,7 @@ def main():
         print(__doc__, file=sys.stderr)
         return 2
     try:
-        return outside(os.path.abspath(sys.argv[1]))
+        return run_in_session(os.path.abspath(__file__), [os.path.abspath(sys.argv[1])])
     except Failed as failure:
         print("FAILED:", failure, file=sys.stderr)
         return 1

@@ -1,7 +1,7 @@
 #pragma once
 // A Qt widget that tells apart a click and a double click as the table expects:
 // the first click of a pair is a click, the second press a double click, and the
-// release after it nothing.
+// release after it nothing. It speaks to a screen reader as the table says.
 #include <QMouseEvent>
 #include <functional>
 

@@ -29,7 +29,6 @@ class TableView : public QWidget, public SpokenWidget {
     ImageStore& images() { return images_; }
     const std::vector<std::unique_ptr<Binding>>& bindings() const { return bindings_; }
     QWidget* widgetFor(const Control& control) const;
-    const TableKeys& keys() const { return *keys_; }
     const CheatSwitches& cheatSwitches() const { return switches_; }
 
     // Runs when the player closes the window, before it goes.

@@ -2,33 +2,83 @@
 #include "ui/accessible_names.h"
 
 #include <map>
+#include <utility>
 
 namespace korvane {
+namespace {
 
-const std::string& accessibleName(const std::string& controlName) {
-    static const std::map<std::string, std::string> kNames{
-        {"Label10", "Cash"},
-        {"Label13", "Bet"},
-        {"HScroll1", "Bet"},
-        {"Label3", "Your total"},
-        {"Label4", "Dealer's total"},
-        {"Label5", "Status"},
-        {"Label8", "Rounds won by the dealer"},
-        {"Label9", "Rounds won by you"},
-        {"Command1", "Deal a card"},
-        {"Command2", "Stop"},
-        {"Command3", "Start a round"},
-        {"Check1", "Sounds"},
-        {"Label11", "Rules"},
-        {"Label15", "Loan office"},
-        {"Picture4(0)", "English"},
-        {"Picture4(1)", "Danish"},
-        {"Picture4(2)", "Choose the card back"},
-        {"Picture1(11)", "Deck"},
+using Words = std::pair<std::string, std::string>;  // English, Danish
+
+const std::map<std::string, Words>& names() {
+    static const std::map<std::string, Words> kNames{
+        {"Label10", {"Cash", "Kontanter"}},
+        {"Label13", {"Bet", "Sats"}},
+        {"HScroll1", {"Bet", "Sats"}},
+        {"Label3", {"Your total", "Din sum"}},
+        {"Label4", {"Dealer's total", "Kortgiverens sum"}},
+        {"Label5", {"Status", "Status"}},
+        {"Label8", {"Rounds won by the dealer", "Runder vundet af kortgiveren"}},
+        {"Label9", {"Rounds won by you", "Runder vundet af dig"}},
+        {"Command1", {"Deal a card", "Et kort til"}},
+        {"Command2", {"Stop", "Stop"}},
+        {"Command3", {"Start a round", "Start en runde"}},
+        {"Check1", {"Sounds", "Lyd"}},
+        {"Label11", {"Rules", "Regler"}},
+        {"Label15", {"Loan office", "Lånekontoret"}},
+        {"Picture4(0)", {"English", "Engelsk"}},
+        {"Picture4(1)", {"Danish", "Dansk"}},
+        {"Picture4(2)", {"Choose the card back", "Vælg kortbagside"}},
+        {"Picture1(11)", {"Deck", "Kortbunken"}},
+        {"Frame3", {"Settings", "Indstillinger"}},
     };
+    return kNames;
+}
+
+const std::map<std::string, Words>& descriptions() {
+    static const std::map<std::string, Words> kDescriptions{
+        {"Label15", {"Lends 1000 when your cash is 0", "Låner dig 1000, når dine kontanter er 0"}},
+        {"Picture4(0)", {"Flag of the United States", "USA's flag"}},
+        {"Picture4(1)", {"Flag of Denmark", "Danmarks flag"}},
+    };
+    return kDescriptions;
+}
+
+const std::string& lookUp(const std::map<std::string, Words>& table, const std::string& name,
+                          Language language) {
     static const std::string kNone;
-    const auto found = kNames.find(controlName);
-    return found == kNames.end() ? kNone : found->second;
+    const auto found = table.find(name);
+    if (found == table.end()) return kNone;
+    return language == Language::English ? found->second.first : found->second.second;
+}
+
+const SpokenWords kEnglish{
+    "Face-down card",
+    "Dealer's card",
+    "Your card",
+    {"Black with a floral ornament", "Red mosaic", "Portrait in a feathered headdress",
+     "Blue lattice", "Dark red lattice"},
+};
+
+const SpokenWords kDanish{
+    "Kort med bagsiden op",
+    "Kortgiverens kort",
+    "Dit kort",
+    {"Sort med blomsterornament", "Rød mosaik", "Portræt med fjerprydet hovedbeklædning",
+     "Blåt gitter", "Mørkerødt gitter"},
+};
+
+}  // namespace
+
+const std::string& accessibleName(const std::string& controlName, Language language) {
+    return lookUp(names(), controlName, language);
+}
+
+const std::string& accessibleDescription(const std::string& controlName, Language language) {
+    return lookUp(descriptions(), controlName, language);
+}
+
+const SpokenWords& spokenWords(Language language) {
+    return language == Language::English ? kEnglish : kDanish;
 }
 
 }  // namespace korvane

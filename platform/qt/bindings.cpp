@@ -74,6 +74,17 @@ class LabelBinding : public BindingOf<Label, ClickTarget<QLabel>> {
                                 : model_.alignment == Alignment::Right ? Qt::AlignRight
                                                                        : Qt::AlignHCenter;
         if (widget_->alignment() != (h | Qt::AlignTop)) widget_->setAlignment(h | Qt::AlignTop);
+        // A text that does not fit its label with our fonts is whole in its tooltip.
+        const QString tip = fits() ? QString() : widget_->text();
+        if (widget_->toolTip() != tip) widget_->setToolTip(tip);
+    }
+
+  private:
+    bool fits() const {
+        const QRect room = widget_->contentsRect();
+        const QRect needed = widget_->fontMetrics().boundingRect(
+            room, static_cast<int>(widget_->alignment()) | Qt::TextWordWrap, widget_->text());
+        return needed.width() <= room.width() && needed.height() <= room.height();
     }
 };
 

@@ -24,6 +24,9 @@ QtTable::~QtTable() {
 void QtTable::show() {
     view_->refresh();
     view_->show();
+    // The keyboard's place is the table: a player who cannot see or reach the mouse
+    // must not have to bring the window up first.
+    view_->activateWindow();
 }
 
 void QtTable::close() {

@@ -4,30 +4,43 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QPainter>
 #include <QTimer>
 #include <map>
 
+#include "platform/qt/focus_ring.h"
 #include "platform/qt/qt_look.h"
-#include "ui/accessible_names.h"
 
 namespace korvane {
 
-TableView::TableView(Form1& form) : form_(form) {
+TableView::TableView(Form1& form) : form_(form), spoken_(form), switches_(*this) {
+    installSpokenInterfaces();
+    speech = [this] { return Spoken{SpokenRole::Window, form_.Me.caption, "", {}, false}; };
     std::map<const Widget*, QWidget*> parents{{nullptr, this}};
     const WidgetEvents handlers = events();
     for (Widget* control : form_.widgets()) {
         // What lies wholly outside the window (face sources, rank labels, the
         // held back) is never seen, so it gets no widget at all.
         if (!form_.insideWindow(*control)) continue;
+        if (control == &form_.Label16 || control == &form_.Label17) {
+            addCheatSwitch(static_cast<Label&>(*control), handlers);
+            continue;
+        }
         auto binding = bind(*control, parents.at(control->container), images_, handlers);
         if (!binding) continue;
         parents[control] = binding->widget();
-        const std::string& spoken = korvane::accessibleName(control->name());
-        if (!spoken.empty()) binding->widget()->setAccessibleName(QString::fromStdString(spoken));
+        spoken_.add(*control, *binding->widget());
         bindings_.push_back(std::move(binding));
     }
     // The card-back chooser opens over everything on the table.
     if (QWidget* chooser = widgetFor(form_.Frame4)) chooser->raise();
+    ring_ = new FocusRing(*this);
+    keys_ = std::make_unique<TableKeys>(
+        *this, form_, [this](const Control& control) { return widgetFor(control); },
+        [this](Widget& control) {
+            form_.click(control);
+            refresh();
+        });
     setAutoFillBackground(true);
     qApp->installEventFilter(this);
     refresh();
@@ -35,6 +48,8 @@ TableView::TableView(Form1& form) : form_(form) {
 
 TableView::~TableView() {
     qApp->removeEventFilter(this);
+    // The widgets outlive this part of the window by a little; from here they say nothing.
+    speech = nullptr;
 }
 
 WidgetEvents TableView::events() {
@@ -67,6 +82,12 @@ WidgetEvents TableView::events() {
     return e;
 }
 
+void TableView::addCheatSwitch(Label& label, const WidgetEvents& handlers) {
+    switches_.add(
+        label, [&label, click = handlers.click] { click(label); },
+        [&label, twice = handlers.doubleClick] { twice(label); });
+}
+
 QWidget* TableView::widgetFor(const Control& control) const {
     for (const auto& b : bindings_)
         if (&b->control() == &control) return b->widget();
@@ -87,9 +108,14 @@ void TableView::refreshWindow() {
 }
 
 void TableView::refresh() {
+    keys_->beforeRefresh();
     refreshWindow();
     for (const auto& binding : bindings_)
         binding->refresh();
+    switches_.refresh();
+    spoken_.update();
+    keys_->afterRefresh();
+    ring_->follow();
 }
 
 void TableView::swallowRestOfDoubleClick(const Widget& clicked) {
@@ -105,8 +131,27 @@ bool TableView::eventFilter(QObject* target, QEvent* event) {
     return widget && widget->window() == this;
 }
 
+bool TableView::focusNextPrevChild(bool next) {
+    if (keys_) keys_->moveFocus(next);
+    return true;
+}
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+    if (!switches_.press(*event)) QWidget::mousePressEvent(event);
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!switches_.release(*event)) QWidget::mouseReleaseEvent(event);
+}
+
+void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!switches_.doubleClick(*event)) QWidget::mouseDoubleClickEvent(event);
+}
+
 void TableView::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
+    QPainter cloth(this);
+    switches_.paint(cloth);
     if (painted_) return;
     painted_ = true;
     // The widgets on the cloth paint after it in the same frame: tell of it after.

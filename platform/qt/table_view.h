@@ -8,13 +8,19 @@
 #include <memory>
 #include <vector>
 
+#include "platform/qt/accessible_table.h"
 #include "platform/qt/bindings.h"
+#include "platform/qt/cheat_switches.h"
 #include "platform/qt/image_store.h"
+#include "platform/qt/spoken_widget.h"
+#include "platform/qt/table_keys.h"
 #include "table/form1.h"
 
 namespace korvane {
 
-class TableView : public QWidget {
+class FocusRing;
+
+class TableView : public QWidget, public SpokenWidget {
   public:
     explicit TableView(Form1& form);
     ~TableView() override;
@@ -24,6 +30,7 @@ class TableView : public QWidget {
     ImageStore& images() { return images_; }
     const std::vector<std::unique_ptr<Binding>>& bindings() const { return bindings_; }
     QWidget* widgetFor(const Control& control) const;
+    const CheatSwitches& cheatSwitches() const { return switches_; }
 
     // Runs when the player closes the window, before it goes.
     std::function<void()> onClose;
@@ -34,9 +41,16 @@ class TableView : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* target, QEvent* event) override;
+    // Tab and Shift+Tab go round the table in its own order.
+    bool focusNextPrevChild(bool next) override;
+    // The cloth takes the mouse only where the cheat switches lie.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     WidgetEvents events();
+    void addCheatSwitch(Label& label, const WidgetEvents& handlers);
     void refreshWindow();
     // A click that took away the control it landed on (a back chosen closes the
     // chooser) keeps the rest of its double click from reaching what lay beneath.
@@ -45,6 +59,10 @@ class TableView : public QWidget {
     Form1& form_;
     ImageStore images_;
     std::vector<std::unique_ptr<Binding>> bindings_;
+    AccessibleTable spoken_;
+    CheatSwitches switches_;
+    std::unique_ptr<TableKeys> keys_;
+    FocusRing* ring_ = nullptr;  // a child of the window
     QDeadlineTimer swallowing_;
     bool painted_ = false;
 };

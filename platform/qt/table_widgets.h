@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "platform/qt/spoken_widget.h"
+
 namespace korvane {
 
 class PictureWidget : public QWidget {
@@ -20,7 +22,7 @@ class PictureWidget : public QWidget {
     const QPixmap* pixmap_ = nullptr;
 };
 
-class FrameWidget : public QWidget {
+class FrameWidget : public QWidget, public SpokenWidget {
   public:
     using QWidget::QWidget;
     void setCaption(const QString& caption);

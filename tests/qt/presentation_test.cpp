@@ -100,13 +100,37 @@ TEST_F(Presentation, TheCheatSwitchTakesDoubleClicksWhenEmpty) {
     Form1& form = table_->form();
     int boxes = 0;
     whenABoxOpens([&boxes](QMessageBox&) { ++boxes; });
+    // The switch is painted on the cloth, with no widget of its own.
+    ASSERT_EQ(widget(form.Label16), nullptr);
+    const QPoint spot = middleOf(form.Label16);
+    ASSERT_EQ(table_->view().childAt(spot), nullptr);
     for (int i = 0; i < 3; ++i) {
-        QTest::mouseDClick(widget(form.Label16), Qt::LeftButton);
+        QTest::mouseDClick(table_->view().windowHandle(), Qt::LeftButton, {}, spot);
         QTest::qWait(100);
     }
     EXPECT_TRUE(form.CheatMode);
     EXPECT_EQ(boxes, 2);
-    EXPECT_EQ(qobject_cast<QLabel*>(widget(form.Label16))->text(), QStringLiteral("X"));
+    // Its "X" in bright green on the cloth.
+    const QImage shot = table_->view().grab().toImage();
+    bool green = false;
+    const QRect place = table_->view().cheatSwitches().placeOf(form.Label16);
+    for (int x = place.left(); x <= place.right(); ++x)
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            green = green || shot.pixelColor(x, y).green() > 200;
+    EXPECT_TRUE(green);
+}
+
+TEST_F(Presentation, TheUnseenXSetsTheCashInCheatModeOnly) {
+    Form1& form = table_->form();
+    QWindow* window = table_->view().windowHandle();
+    const QPoint unseen = middleOf(form.Label17);
+    ASSERT_EQ(table_->view().childAt(unseen), nullptr);
+    QTest::mouseClick(window, Qt::LeftButton, {}, unseen);
+    EXPECT_EQ(form.Label10.caption, "1000");
+    whenABoxOpens([](QMessageBox&) {});
+    form.Label16_DblClick();
+    QTest::mouseClick(window, Qt::LeftButton, {}, unseen + QPoint(1, 0));
+    EXPECT_EQ(form.Label10.caption, "10000");
 }
 
 }  // namespace

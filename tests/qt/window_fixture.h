@@ -4,6 +4,7 @@
 // so no cash file of a player's is read or written.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -39,6 +40,11 @@ class WindowTest : public ::testing::Test {
     template <class Q = QWidget>
     Q* widget(const Control& control) {
         return qobject_cast<Q*>(table_->view().widgetFor(control));
+    }
+    // What a screen reader is told a control is called.
+    QString spokenName(const Control& control) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget(control));
+        return spoken ? spoken->text(QAccessible::Name) : QString();
     }
     // Where a control's middle lies in the window.
     static QPoint middleOf(const Widget& control) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table as a screen reader presents it: for each control a role, a name and
 // what it holds, in the language in force, following the screen.

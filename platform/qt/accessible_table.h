@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps what a screen reader is told in step with the table: every control's
 // name in the language in force, and an accessibility event for each change, so

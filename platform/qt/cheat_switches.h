@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cheat switch and the unseen "X" beside the player's row are painted on the
 // cloth and take the mouse there, without a widget of their own: no Tab stop, no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A ring around the control that has the keyboard's focus, bright yellow edged
 // in black so it stands out on the green cloth, the black cash strip and the dark

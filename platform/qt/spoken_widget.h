@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Widgets that tell a screen reader what the table says they are. Qt's own
 // buttons, check box and scroll bar speak for themselves; the labels, pictures,

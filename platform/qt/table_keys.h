@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole table by keyboard. Tab and Shift+Tab go round the controls in the
 // order of the table; Space and Enter act on a flag, the miniature back, the

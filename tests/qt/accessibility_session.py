@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game's window on a real accessibility bus, for tests that use it as a
 screen-reader user does: Xvfb, a private D-Bus session, the AT-SPI bus launcher,
 and the tree read through pyatspi with the system Python."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the real window, through Qt's accessibility
 // interfaces: the tree, its names and roles, and whole texts.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the keyboard's focus goes: along the table, where the round needs it,
 // never to the cheat switches; and the ring that shows it.
 #include <cmath>

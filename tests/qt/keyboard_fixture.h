@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table in the active window, played with real key presses to whatever has
 // the focus, as a player's keyboard does.

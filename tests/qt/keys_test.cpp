@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the keys do: the bet, clicks by Space and Enter, the chooser, F1, Ctrl+Q.
 #include "tests/qt/keyboard_fixture.h"
 

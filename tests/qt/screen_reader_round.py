@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A whole round played as a screen-reader user plays it.
 
 The real game runs under Xvfb, on a private D-Bus session with its own AT-SPI

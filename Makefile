@@ -135,9 +135,9 @@ bench: build
 
 # Renews the pictures of the table in the README.
 screenshot: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/qt/window_test --gtest_filter='*Screenshot*'
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/qt/window_round_test --gtest_filter='*ToItsEnd'
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/qt/presentation_test --gtest_filter='*Chooser*:*Rules*'
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/window/window_test --gtest_filter='*Screenshot*'
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/window/window_round_test --gtest_filter='*ToItsEnd'
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/window/presentation_test --gtest_filter='*Chooser*:*Rules*'
 	cp $(BUILD)/table.png $(BUILD)/round.png $(BUILD)/chooser.png $(BUILD)/rules.png docs/
 
 # Adds the licence line to every source file that lacks one.

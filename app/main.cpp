@@ -5,8 +5,8 @@
 #include <QSessionManager>
 #include <QStyleFactory>
 
-#include "platform/qt/closing_signals.h"
-#include "platform/qt/qt_table.h"
+#include "window/closing_signals.h"
+#include "window/qt_table.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "platform/headless/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "table/form1.h"
 
 namespace {

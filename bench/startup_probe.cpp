@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "bench/probe_watch.h"
-#include "platform/qt/qt_table.h"
+#include "window/qt_table.h"
 
 int main(int argc, char* argv[]) {
     const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 0;

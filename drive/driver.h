@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "table/form1.h"
 
 namespace korvane {

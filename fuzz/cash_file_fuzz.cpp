@@ -7,7 +7,7 @@
 
 #include "bank/cash_file.h"
 #include "platform/disk_files.h"
-#include "platform/headless/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "table/form1.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "platform/disk_files.h"
-#include "platform/headless/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "table/form1.h"
 
 namespace korvane {

@@ -7,7 +7,7 @@
 #include <numeric>
 #include <set>
 
-#include "platform/headless/scripted_random.h"
+#include "headless/scripted_random.h"
 
 namespace korvane {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <initializer_list>
 
-#include "platform/headless/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "table/form1.h"
 
 namespace korvane {

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "headless/headless_platform.h"
+
+namespace korvane {
+namespace {
+
+struct TickLog {
+    std::vector<std::pair<std::string, int64_t>> ticks;
+    void wire(Timer& timer, VirtualClock& clock) {
+        timer.onTick = [this, &timer, &clock] { ticks.emplace_back(timer.name(), clock.now()); };
+        timer.attach(&clock);
+    }
+};
+
+TEST(VirtualClock, DeliversEveryDueTickInOrder) {
+    VirtualClock clock;
+    Timer fast("Timer3"), slow("Timer2");
+    TickLog log;
+    log.wire(fast, clock);
+    log.wire(slow, clock);
+    slow.setInterval(500);
+    fast.setInterval(300);
+    clock.advance(1000);
+    const std::vector<std::pair<std::string, int64_t>> expected{
+        {"Timer3", 300}, {"Timer2", 500}, {"Timer3", 600}, {"Timer3", 900}, {"Timer2", 1000}};
+    EXPECT_EQ(log.ticks, expected);
+    EXPECT_EQ(clock.now(), 1000);
+}
+
+TEST(VirtualClock, SettingTheIntervalInATickRestartsFromThatTick) {
+    VirtualClock clock;
+    Timer deal("Timer1");
+    TickLog log;
+    log.wire(deal, clock);
+    deal.onTick = [&] {
+        log.ticks.emplace_back("Timer1", clock.now());
+        deal.setInterval(500);
+        if (log.ticks.size() == 4) deal.setEnabled(false);
+    };
+    deal.setInterval(2000);
+    clock.advance(10000);
+    ASSERT_EQ(log.ticks.size(), 4u);
+    EXPECT_EQ(log.ticks[0].second, 2000);
+    EXPECT_EQ(log.ticks[3].second, 3500);
+}
+
+TEST(ScriptedBoxes, TicksArriveWhileABoxIsOpen) {
+    HeadlessPlatform platform;
+    Timer timer("Timer3");
+    int ticksInBox = 0;
+    timer.attach(&platform.clock);
+    timer.onTick = [&] {
+        if (platform.boxes.openBoxes() > 0) ++ticksInBox;
+    };
+    timer.setInterval(300);
+    platform.boxes.queue({BoxAnswer::Yes, 1000});
+    const BoxAnswer answer = platform.boxes.show(
+        {"Want to pay back loan?", "Korvane", BoxButtons::YesNo, BoxIcon::None});
+    EXPECT_EQ(answer, BoxAnswer::Yes);
+    EXPECT_EQ(ticksInBox, 3);
+    EXPECT_EQ(platform.clock.now(), 1000);
+}
+
+TEST(ScriptedBoxes, UnscriptedOrUnfitAnswersTakeTheDefault) {
+    HeadlessPlatform platform;
+    const BoxRequest question{"?", "Korvane", BoxButtons::YesNo, BoxIcon::None};
+    const BoxRequest notice{"!", "Korvane", BoxButtons::Ok, BoxIcon::Stop};
+    EXPECT_EQ(platform.boxes.show(question), BoxAnswer::No);
+    EXPECT_EQ(platform.boxes.show(notice), BoxAnswer::Ok);
+    platform.boxes.queue({BoxAnswer::Ok, 0});
+    EXPECT_EQ(platform.boxes.show(question), BoxAnswer::No);
+    platform.boxes.queue({BoxAnswer::Yes, 0});
+    EXPECT_EQ(platform.boxes.show(notice), BoxAnswer::Ok);
+    EXPECT_EQ(platform.boxes.shown().size(), 4u);
+}
+
+TEST(ScriptedRandom, QueuedValuesComeFirstAndSeedingLeavesThem) {
+    ScriptedRandom random;
+    random.queued = {0.25, 0.75};
+    random.seed(100.0f);
+    EXPECT_EQ(random.next(), 0.25);
+    EXPECT_EQ(random.next(), 0.75);
+    const double first = random.next();
+    random.seed(100.0f);
+    EXPECT_EQ(random.next(), first);  // the same seed gives the same sequence
+    EXPECT_GE(first, 0.0);
+    EXPECT_LT(first, 1.0);
+}
+
+}  // namespace
+}  // namespace korvane

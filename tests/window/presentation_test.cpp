@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Languages, backs and cheats in the real window: what a player sees.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "window/qt_look.h"
+#include "window/qt_table.h"
+#include "tests/window/window_fixture.h"
+
+namespace korvane {
+namespace {
+
+class Presentation : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        open();
+    }
+};
+
+TEST_F(Presentation, TheDanishTableWithTheChooserOpen) {
+    Form1& form = table_->form();
+    QTest::mouseClick(widget(form.Picture4(1)), Qt::LeftButton);
+    forceDeck({12, 32, 48, 15});  // dealer: king down, seven of clubs; player: ten and three
+    QTest::mouseClick(widget(form.Command3), Qt::LeftButton);
+    for (int tick = 0; tick < 4; ++tick)
+        form.Timer1_Timer();  // the deal, without its waits
+    QTest::mouseClick(widget(form.Picture4(2)), Qt::LeftButton);
+    EXPECT_EQ(qobject_cast<QLabel*>(widget(form.Label5))->text(), QStringLiteral("Din Tur"));
+    EXPECT_EQ(qobject_cast<QPushButton*>(widget(form.Command1))->text(),
+              QStringLiteral("&1  EN TIL"));
+    EXPECT_EQ(qobject_cast<QLabel*>(widget(form.Label12))->text(), QStringLiteral("SATS $"));
+    ASSERT_TRUE(widget(form.Frame4)->isVisible());
+    EXPECT_EQ(widget(form.Frame4)->geometry(), QRect(8, 176, 673, 209));
+    const QImage shot = table_->view().grab().toImage();
+    shot.save(QStringLiteral(KORVANE_SHOTS "/chooser.png"));
+    // The chooser covers the deck pile with its own green and the five backs.
+    EXPECT_EQ(shot.pixelColor(middleOf(form.Picture1(6))).rgb() != QColor(0, 128, 0).rgb(), true);
+}
+
+TEST_F(Presentation, ADoubleClickOnABackReachesNothingBeneath) {
+    Form1& form = table_->form();
+    QTest::mouseClick(widget(form.Picture4(2)), Qt::LeftButton);
+    // Under the third back lies the deck pile, whose click would be refused in a box.
+    const QPoint spot = middleOf(form.Picture1(8));
+    ASSERT_EQ(table_->view().childAt(spot), widget(form.Picture1(8)));
+    int boxes = 0;
+    whenABoxOpens([&boxes](QMessageBox&) { ++boxes; });
+    QWindow* window = table_->view().windowHandle();
+    QTest::mouseClick(window, Qt::LeftButton, {}, spot);
+    EXPECT_FALSE(form.Frame4.visible);
+    EXPECT_EQ(table_->view().childAt(spot), widget(form.Picture1(11)));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, spot);
+    QTest::qWait(100);
+    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(pictureName(form.Picture1(5).picture), "back8");
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(window, Qt::LeftButton, {}, spot);  // later, the pile takes clicks again
+    QTest::qWait(150);
+    EXPECT_EQ(boxes, 1);
+}
+
+TEST_F(Presentation, TheRulesBoxBreaksItsLines) {
+    QString text;
+    whenABoxOpens([&text](QMessageBox& box) {
+        text = box.text();
+        box.grab().save(QStringLiteral(KORVANE_SHOTS "/rules.png"));
+    });
+    QTest::mouseClick(widget(table_->form().Label11), Qt::LeftButton);
+    EXPECT_EQ(text.count(QChar('\n')), 10);
+    EXPECT_EQ(text.count(QChar('\r')), 0);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Korvane plays 21")));
+}
+
+TEST_F(Presentation, ThePeekedFaceShowsBehindTheOpenBox) {
+    Form1& form = table_->form();
+    QImage behind;
+    whenABoxOpens([&](QMessageBox& box) {
+        if (box.text() != QStringLiteral("CHEATER")) return;
+        behind = widget(form.Picture1(11))->grab().toImage();
+    });
+    form.Label16_DblClick();  // cheat mode, its box answered by the watcher
+    QTest::mouseClick(widget(form.Picture1(11)), Qt::LeftButton);
+    // Before the first round the pile shows the king of spades.
+    const QImage king(QStringLiteral(":/images/face51.png"));
+    EXPECT_EQ(behind.convertToFormat(QImage::Format_RGB32),
+              king.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(pictureName(form.Picture1(11).picture), "back10");
+}
+
+TEST_F(Presentation, TheCheatSwitchTakesDoubleClicksWhenEmpty) {
+    Form1& form = table_->form();
+    int boxes = 0;
+    whenABoxOpens([&boxes](QMessageBox&) { ++boxes; });
+    // The switch is painted on the cloth, with no widget of its own.
+    ASSERT_EQ(widget(form.Label16), nullptr);
+    const QPoint spot = middleOf(form.Label16);
+    ASSERT_EQ(table_->view().childAt(spot), nullptr);
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseDClick(table_->view().windowHandle(), Qt::LeftButton, {}, spot);
+        QTest::qWait(100);
+    }
+    EXPECT_TRUE(form.CheatMode);
+    EXPECT_EQ(boxes, 2);
+    // Its "X" in bright green on the cloth.
+    const QImage shot = table_->view().grab().toImage();
+    bool green = false;
+    const QRect place = table_->view().cheatSwitches().placeOf(form.Label16);
+    for (int x = place.left(); x <= place.right(); ++x)
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            green = green || shot.pixelColor(x, y).green() > 200;
+    EXPECT_TRUE(green);
+}
+
+TEST_F(Presentation, TheUnseenXSetsTheCashInCheatModeOnly) {
+    Form1& form = table_->form();
+    QWindow* window = table_->view().windowHandle();
+    const QPoint unseen = middleOf(form.Label17);
+    ASSERT_EQ(table_->view().childAt(unseen), nullptr);
+    QTest::mouseClick(window, Qt::LeftButton, {}, unseen);
+    EXPECT_EQ(form.Label10.caption, "1000");
+    whenABoxOpens([](QMessageBox&) {});
+    form.Label16_DblClick();
+    QTest::mouseClick(window, Qt::LeftButton, {}, unseen + QPoint(1, 0));
+    EXPECT_EQ(form.Label10.caption, "10000");
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A whole round in the real window: the start button, the deal at the timers'
+// own pace on the real event loop, two more cards, stop, and the dealer's turn.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "headless/scripted_random.h"
+#include "window/qt_look.h"
+#include "window/qt_table.h"
+#include "tests/window/window_fixture.h"
+
+namespace korvane {
+namespace {
+
+class WindowRound : public WindowTest {
+  protected:
+    void forceDeck(std::initializer_list<int> cards) {
+        for (int card : cards)
+            random_.queued.push_back((card + 0.5) / 52.0);
+    }
+    QString shown(const Label& label) { return widget<QLabel>(label)->text(); }
+    void press(const Button& button) {
+        QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
+    }
+};
+
+TEST_F(WindowRound, PlaysARoundToItsEnd) {
+    // Dealer 10 and 2; player 5 and 4, then 7 and 3; the dealer passes over one
+    // card, then draws 2, 2 and a king to bust on five cards.
+    forceDeck({9, 40, 30, 16, 6, 41, 20, 27, 1, 51});
+    open();
+    Form1& form = table_->form();
+    press(form.Command3);
+    EXPECT_EQ(shown(form.Label5), QStringLiteral("Shuffling"));
+    EXPECT_FALSE(widget(form.Command3)->isEnabled());
+    EXPECT_TRUE(widget(form.Command1)->isVisible());
+    EXPECT_FALSE(widget(form.Command1)->isEnabled());
+    QTest::qWait(1000);
+    EXPECT_FALSE(widget(form.Picture1(0))->isVisible()) << "nothing is dealt before 2000 ms";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return widget(form.Command1)->isEnabled(); }, 5000));
+    EXPECT_EQ(shown(form.Label5), QStringLiteral("Your Turn"));
+    EXPECT_EQ(shown(form.Label3), QStringLiteral("9"));
+    EXPECT_EQ(shown(form.Label4), QStringLiteral("0"));
+    press(form.Command1);
+    press(form.Command1);
+    EXPECT_EQ(shown(form.Label3), QStringLiteral("19"));
+    EXPECT_TRUE(widget(form.Picture2(3))->isVisible());
+    press(form.Command2);
+    EXPECT_FALSE(widget(form.Command1)->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return widget(form.Command3)->isEnabled(); }, 8000));
+    EXPECT_EQ(shown(form.Label5), QStringLiteral("YOU WIN"));
+    EXPECT_EQ(shown(form.Label4), QStringLiteral("26"));
+    EXPECT_EQ(shown(form.Label10), QStringLiteral("1010"));
+    EXPECT_EQ(shown(form.Label9), QStringLiteral("1"));
+    EXPECT_TRUE(widget(form.Picture1(4))->isVisible());
+    const QImage shot = table_->view().grab().toImage();
+    shot.save(QStringLiteral(KORVANE_SHOTS "/round.png"));
+    // The dealer's hole card is face up: the ten of hearts, white, not the red back.
+    EXPECT_EQ(shot.pixelColor(pixels(120) + 60, pixels(120) + 60), QColor(255, 255, 255));
+}
+
+TEST_F(WindowRound, NoAccessKeyActsWhileABoxIsOpen) {
+    QFile cash(QDir(folder()).filePath(QStringLiteral("Korvane.cash")));
+    ASSERT_TRUE(cash.open(QIODevice::WriteOnly));
+    cash.write("0\r\n0\r\n");
+    cash.close();
+    open();
+    Form1& form = table_->form();
+    QSignalSpy started(widget<QPushButton>(form.Command3), &QPushButton::clicked);
+    bool boxSeen = false;
+    QTimer::singleShot(200, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        boxSeen = qobject_cast<QMessageBox*>(box) != nullptr;
+        QTest::keyClick(&table_->view(), Qt::Key_S, Qt::AltModifier);
+        QTest::qWait(300);
+        if (box) QTest::keyClick(box, Qt::Key_Escape);  // the loan declined
+    });
+    QTest::mouseClick(widget(form.Label15), Qt::LeftButton);
+    EXPECT_TRUE(boxSeen);
+    EXPECT_EQ(started.count(), 0);
+    EXPECT_EQ(form.Label10.caption, "0");
+    EXPECT_EQ(form.Debt, 0);
+}
+
+}  // namespace
+}  // namespace korvane

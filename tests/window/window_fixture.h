@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A table in a real Qt window on the offscreen platform, in a folder of its own,
+// so no cash file of a player's is read or written.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "headless/scripted_random.h"
+#include "window/qt_look.h"
+#include "window/qt_table.h"
+
+namespace korvane {
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        QDir::setCurrent(folder_.path());
+    }
+    void TearDown() override {
+        table_.reset();
+        QDir::setCurrent(QDir::tempPath());
+    }
+    // Starts the game as a player would; the shuffles draw from `random_`.
+    void open() {
+        table_ = std::make_unique<QtTable>(&random_);
+        table_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&table_->view()));
+    }
+    QString folder() const { return folder_.path(); }
+    template <class Q = QWidget>
+    Q* widget(const Control& control) {
+        return qobject_cast<Q*>(table_->view().widgetFor(control));
+    }
+    // What a screen reader is told a control is called.
+    QString spokenName(const Control& control) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget(control));
+        return spoken ? spoken->text(QAccessible::Name) : QString();
+    }
+    // Where a control's middle lies in the window.
+    static QPoint middleOf(const Widget& control) {
+        const Place p = control.placeOnWindow();
+        return {pixels(p.left + p.width / 2), pixels(p.top + p.height / 2)};
+    }
+    // From now on, runs `look` on each box that opens, then closes the box.
+    void whenABoxOpens(std::function<void(QMessageBox&)> look) {
+        auto* watcher = new QTimer(&table_->view());  // owned by the window
+        QObject::connect(watcher, &QTimer::timeout, [look] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                look(*box);
+                box->accept();
+            }
+        });
+        watcher->start(50);
+    }
+
+    // The next shuffle deals these card numbers first.
+    void forceDeck(std::initializer_list<int> cards) {
+        for (int card : cards)
+            random_.queued.push_back((card + 0.5) / 52.0);
+    }
+
+    QTemporaryDir folder_;
+    ScriptedRandom random_;
+    std::unique_ptr<QtTable> table_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/qt_table.h"
+
+#include "bank/cash_file.h"
+
+namespace korvane {
+
+QtTable::QtTable(Random* random)
+    : form_(Services{boxes_, sound_, files_, random ? *random : seeded_, clock_, timers_}) {
+    // The table's start-up runs before the window is first shown.
+    form_.Form_Load();
+    view_ = std::make_unique<TableView>(form_);
+    boxes_.attach(view_.get(), [this] { view_->refresh(); });
+    timers_.afterTick = [this] { view_->refresh(); };
+    view_->onClose = [this] { unloadOnce(); };
+    view_->onFirstFrame = [this] { sound_.ready(); };
+}
+
+QtTable::~QtTable() {
+    unloadOnce();
+    timers_.afterTick = nullptr;
+}
+
+void QtTable::show() {
+    view_->refresh();
+    view_->show();
+    // The keyboard's place is the table: a player who cannot see or reach the mouse
+    // must not have to bring the window up first.
+    view_->activateWindow();
+}
+
+void QtTable::close() {
+    view_->close();
+}
+
+void QtTable::saveAsItStands() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    const FileResult saved = form_.writeCashFile();
+    if (!saved.ok && !form_.standsDown())
+        qWarning("Korvane: the cash was not saved in %s: %s",
+                 files_.location(kCashFileName).c_str(), saved.reason.c_str());
+}
+
+void QtTable::unloadOnce() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    form_.Form_Unload();
+}
+
+}  // namespace korvane

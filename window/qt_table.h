@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The whole game on a Qt screen: the table, its window and the desktop services,
+// owned together for the run.
+#include <memory>
+
+#include "platform/disk_files.h"
+#include "window/qt_services.h"
+#include "window/table_view.h"
+#include "platform/seeded_random.h"
+#include "platform/system_clock.h"
+#include "table/form1.h"
+
+namespace korvane {
+
+class QtTable {
+  public:
+    // Shuffles from the time of day, unless a test hands in its own numbers.
+    explicit QtTable(Random* random = nullptr);
+    ~QtTable();
+
+    // Creates the table (its start-up runs here) and shows the window.
+    void show();
+    // Closes the window as the player would; the table's closing runs once.
+    void close();
+    // Writes the cash as the table stands, without a word on the screen, for a
+    // run that must end now; the closing then never runs.
+    void saveAsItStands();
+
+    Form1& form() { return form_; }
+    TableView& view() { return *view_; }
+
+  private:
+    void unloadOnce();
+
+    QtMessageBoxes boxes_;
+    QtSound sound_;
+    DiskFiles files_;
+    SeededRandom seeded_;
+    SystemClock clock_;
+    QtTimers timers_;
+    Form1 form_;
+    std::unique_ptr<TableView> view_;
+    bool unloaded_ = false;
+};
+
+}  // namespace korvane

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/table_view.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QPainter>
+#include <QTimer>
+#include <map>
+
+#include "window/focus_ring.h"
+#include "window/qt_look.h"
+
+namespace korvane {
+
+TableView::TableView(Form1& form) : form_(form), spoken_(form), switches_(*this) {
+    installSpokenInterfaces();
+    speech = [this] { return Spoken{SpokenRole::Window, form_.Me.caption, "", {}, false}; };
+    std::map<const Widget*, QWidget*> parents{{nullptr, this}};
+    const WidgetEvents handlers = events();
+    for (Widget* control : form_.widgets()) {
+        // What lies wholly outside the window (face sources, rank labels, the
+        // held back) is never seen, so it gets no widget at all.
+        if (!form_.insideWindow(*control)) continue;
+        if (control == &form_.Label16 || control == &form_.Label17) {
+            addCheatSwitch(static_cast<Label&>(*control), handlers);
+            continue;
+        }
+        auto binding = bind(*control, parents.at(control->container), images_, handlers);
+        if (!binding) continue;
+        parents[control] = binding->widget();
+        spoken_.add(*control, *binding->widget());
+        bindings_.push_back(std::move(binding));
+    }
+    // The card-back chooser opens over everything on the table.
+    if (QWidget* chooser = widgetFor(form_.Frame4)) chooser->raise();
+    ring_ = new FocusRing(*this);
+    keys_ = std::make_unique<TableKeys>(
+        *this, form_, [this](const Control& control) { return widgetFor(control); },
+        [this](Widget& control) {
+            form_.click(control);
+            refresh();
+        });
+    setAutoFillBackground(true);
+    qApp->installEventFilter(this);
+    refresh();
+}
+
+TableView::~TableView() {
+    qApp->removeEventFilter(this);
+    // The widgets outlive this part of the window by a little; from here they say nothing.
+    speech = nullptr;
+}
+
+WidgetEvents TableView::events() {
+    WidgetEvents e;
+    e.click = [this](Widget& w) {
+        form_.click(w);
+        swallowRestOfDoubleClick(w);
+        refresh();
+    };
+    e.doubleClick = [this](Widget& w) {
+        form_.secondClick(w);
+        refresh();
+    };
+    e.check = [this](int value) {
+        form_.setCheck(value);
+        refresh();
+    };
+    e.scroll = [this](int value) {
+        form_.scrollTo(value);
+        refresh();
+    };
+    e.drag = [this](int value) {
+        form_.HScroll1.dragTo(value);
+        refresh();
+    };
+    e.dragEnded = [this] {
+        form_.HScroll1.endDrag();
+        refresh();
+    };
+    return e;
+}
+
+void TableView::addCheatSwitch(Label& label, const WidgetEvents& handlers) {
+    switches_.add(
+        label, [&label, click = handlers.click] { click(label); },
+        [&label, twice = handlers.doubleClick] { twice(label); });
+}
+
+QWidget* TableView::widgetFor(const Control& control) const {
+    for (const auto& b : bindings_)
+        if (&b->control() == &control) return b->widget();
+    return nullptr;
+}
+
+void TableView::refreshWindow() {
+    const Window& me = form_.Me;
+    const QString title = QString::fromStdString(me.caption);
+    if (windowTitle() != title) setWindowTitle(title);
+    const QSize client(pixels(me.clientWidth()), pixels(me.clientHeight()));
+    if (size() != client || minimumSize() != client) setFixedSize(client);
+    QPalette p = palette();
+    if (p.color(QPalette::Window) != qtColour(me.backColor)) {
+        p.setColor(QPalette::Window, qtColour(me.backColor));
+        setPalette(p);
+    }
+}
+
+void TableView::refresh() {
+    keys_->beforeRefresh();
+    refreshWindow();
+    for (const auto& binding : bindings_)
+        binding->refresh();
+    switches_.refresh();
+    spoken_.update();
+    keys_->afterRefresh();
+    ring_->follow();
+}
+
+void TableView::swallowRestOfDoubleClick(const Widget& clicked) {
+    if (!clicked.shown()) swallowing_.setRemainingTime(QApplication::doubleClickInterval());
+}
+
+bool TableView::eventFilter(QObject* target, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                       type == QEvent::MouseButtonRelease;
+    if (!mouse || swallowing_.hasExpired()) return false;
+    auto* widget = qobject_cast<QWidget*>(target);
+    return widget && widget->window() == this;
+}
+
+bool TableView::focusNextPrevChild(bool next) {
+    if (keys_) keys_->moveFocus(next);
+    return true;
+}
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+    if (!switches_.press(*event)) QWidget::mousePressEvent(event);
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!switches_.release(*event)) QWidget::mouseReleaseEvent(event);
+}
+
+void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!switches_.doubleClick(*event)) QWidget::mouseDoubleClickEvent(event);
+}
+
+void TableView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter cloth(this);
+    switches_.paint(cloth);
+    if (painted_) return;
+    painted_ = true;
+    // The widgets on the cloth paint after it in the same frame: tell of it after.
+    QTimer::singleShot(0, this, [this] {
+        // The icon's images are decoded as soon as they are given, so only now.
+        QIcon icon;
+        for (const char* name : {"icon", "icon256"})
+            icon.addFile(ImageStore::resourcePath(name));
+        setWindowIcon(icon);
+        if (onFirstFrame) onFirstFrame();
+    });
+}
+
+void TableView::closeEvent(QCloseEvent* event) {
+    if (onClose) onClose();
+    event->accept();
+}
+
+}  // namespace korvane

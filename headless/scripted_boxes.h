@@ -29,7 +29,6 @@ class ScriptedBoxes : public MessageBoxes {
 
     BoxAnswer show(const BoxRequest& box) override;
     void queue(ScriptedAnswer answer) { queued_.push_back(answer); }
-    size_t pending() const { return queued_.size(); }
     const std::vector<ShownBox>& shown() const { return shown_; }
     void forget() { shown_.clear(); }
     int openBoxes() const { return open_; }

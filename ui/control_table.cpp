@@ -46,23 +46,13 @@ PictureBox& picture(PictureBox& p, Place place, Colour back = kCloth) {
 
 }  // namespace
 
-TableWindow::TableWindow() {
-    Me.caption = "Korvane";
+void TableWindow::layOutWindow() {
+    Me.caption = kTitle;
     Me.backColor = kCloth;
     // The surface the table was laid out on; start-up shrinks the window to the table.
     Me.width = 13290 + kFrameWidthTwips;
     Me.height = 15150 + kFrameHeightTwips;
     Me.icon = images.get("icon");
-    layOutRows();
-    layOutSettings();
-    layOutChooser();
-    layOutHidden();
-    for (int j = 0; j < 5; ++j)
-        Picture1(6 + j).picture = images.get("back" + std::to_string(6 + j));
-    Picture4(0).picture = images.get("flag_us");
-    Picture4(1).picture = images.get("flag_dk");
-    Picture4(2).picture = images.get("backmini");
-    registerAll();
 }
 
 void TableWindow::layOutRows() {
@@ -105,6 +95,9 @@ void TableWindow::layOutSettings() {
     picture(Picture4(0), {120, 240, 480, 480}, kDarkCloth);
     picture(Picture4(1), {720, 240, 480, 480}, kDarkCloth);
     picture(Picture4(2), {1440, 240, 480, 660}, kDarkCloth);
+    Picture4(0).picture = images.get("flag_us");
+    Picture4(1).picture = images.get("flag_dk");
+    Picture4(2).picture = images.get("backmini");
     Check1.place = {120, 720, 975, 255};
     Check1.caption = "Sounds";
     Check1.value = 1;
@@ -130,6 +123,7 @@ void TableWindow::layOutChooser() {
     Frame4.visible = false;
     for (int j = 0; j < 5; ++j) {
         picture(Picture1(6 + j), {240 + 1920 * j, 360, 1800, 2460}).container = &Frame4;
+        Picture1(6 + j).picture = images.get("back" + std::to_string(6 + j));
     }
 }
 

@@ -3,6 +3,16 @@
 
 namespace korvane {
 
+// As the window is created: every control in its place (control_table.cpp).
+TableWindow::TableWindow() {
+    layOutWindow();
+    layOutRows();
+    layOutSettings();
+    layOutChooser();
+    layOutHidden();
+    registerAll();
+}
+
 void TableWindow::registerAll() {
     controls_ = {&Me, &Frame3, &Frame4};
     auto addArray = [this](auto& array) {

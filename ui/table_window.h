@@ -57,6 +57,8 @@ class TableWindow {
     bool insideWindow(const Widget& widget) const;
 
   private:
+    // Where each control stands and how it looks (control_table.cpp).
+    void layOutWindow();
     void layOutRows();
     void layOutSettings();
     void layOutChooser();

@@ -3,7 +3,6 @@
 # compares what it prints with NAME.out. NAME.cash, where present, is laid in the
 # folder as the cash file first; NAME.cash-after is what the folder must hold after.
 file(GLOB scripts "${SCRIPTS}/*.drive")
-set(failed 0)
 foreach(script IN LISTS scripts)
     get_filename_component(name "${script}" NAME_WE)
     set(folder "${WORK}/${name}")
@@ -19,7 +18,6 @@ foreach(script IN LISTS scripts)
     file(READ "${folder}/stdout" actual)
     if(NOT code EQUAL 0 OR NOT actual STREQUAL expected)
         message(SEND_ERROR "${name}: output differs (exit ${code}); see ${folder}/stdout")
-        set(failed 1)
     endif()
     if(EXISTS "${SCRIPTS}/${name}.err")
         file(READ "${SCRIPTS}/${name}.err" expected_err)

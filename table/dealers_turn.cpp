@@ -10,10 +10,6 @@ void Form1::StartDealerTurn() {
     Timer2.setEnabled(true);
 }
 
-void Form1::StartSettlement() {
-    Timer3.setEnabled(true);
-}
-
 void Form1::Timer2_Timer() {
     // Face down exactly while the slot shows the back in use.
     if (holeCard() == Picture1(5).picture) {

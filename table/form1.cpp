@@ -8,13 +8,7 @@
 namespace korvane {
 
 Form1::Form1(const Services& services) : services_(services) {
-    for (Timer* timer : {&Timer1, &Timer2, &Timer3})
-        timer->attach(&services_.timers);
-    Timer1.onTick = [this] { Timer1_Timer(); };
-    Timer2.onTick = [this] { Timer2_Timer(); };
-    Timer3.onTick = [this] { Timer3_Timer(); };
-    HScroll1.onChange = [this] { HScroll1_Change(); };
-    HScroll1.onScroll = [this] { HScroll1_Scroll(); };
+    wireEvents();
 }
 
 void Form1::Form_Load() {
@@ -51,17 +45,9 @@ Language Form1::language() const {
     return languageOf(Command1.caption);
 }
 
-void Form1::HScroll1_Change() {
-    Label13.caption = plainText(HScroll1.value());
-}
-
-// Dragging the thumb shows the bet as it goes, as a change does.
-void Form1::HScroll1_Scroll() {
-    HScroll1_Change();
-}
-
 BoxAnswer Form1::msgBox(const std::string& text, BoxButtons buttons, BoxIcon icon,
                         const std::string& title) {
+    if (afterEvent) afterEvent();  // the table behind an open box shows what has happened
     return services_.boxes.show({text, title.empty() ? Me.caption : title, buttons, icon});
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a player's mouse can do to the table.
+// What a player can do to the table, by mouse or keys: each an event of its own,
+// run to its end through the handler events.cpp wires to it.
 #include "table/form1.h"
 
 namespace korvane {
@@ -15,7 +16,11 @@ bool doubleClickIsTwoClicks(const Widget& widget) {
 bool Form1::click(Control& control) {
     auto* widget = dynamic_cast<Widget*>(&control);
     if (!widget || !reachable(*widget)) return false;
-    onClick(*widget);
+    handle([this, widget] {
+        // The sound switch ticks itself; the game only reads it.
+        if (widget == &Check1) Check1.value = Check1.value == 1 ? 0 : 1;
+        raise(*widget, Event::Click);
+    });
     return true;
 }
 
@@ -29,37 +34,31 @@ bool Form1::secondClick(Control& control) {
     auto* widget = dynamic_cast<Widget*>(&control);
     if (!widget || !reachable(*widget)) return false;
     if (doubleClickIsTwoClicks(*widget)) return click(*widget);
-    onDoubleClick(*widget);
+    handle([this, widget] { raise(*widget, Event::DoubleClick); });
     return true;
 }
 
 bool Form1::scrollTo(int value) {
     if (!reachable(HScroll1)) return false;
-    HScroll1.setValue(value);
+    handle([this, value] { HScroll1.setValue(value); });
     return true;
 }
 
 bool Form1::setCheck(int value) {
     if (!reachable(Check1) || (value != 0 && value != 1)) return false;
-    Check1.value = value;
+    handle([this, value] { Check1.value = value; });
     return true;
 }
 
-void Form1::onClick(Widget& widget) {
-    if (&widget == &Check1) Check1.value = Check1.value == 1 ? 0 : 1;
-    if (&widget == &Label11) Label11_Click();
-    if (&widget == &Label15) Label15_Click();
-    if (&widget == &Label17) Label17_Click();
-    if (&widget == &Command1) Command1_Click();
-    if (&widget == &Command2) Command2_Click();
-    if (&widget == &Command3) Command3_Click();
-    if (auto index = Picture1.indexOf(&widget)) Picture1_Click(*index);
-    if (auto index = Picture2.indexOf(&widget)) Picture2_Click(*index);
-    if (auto index = Picture4.indexOf(&widget)) Picture4_Click(*index);
+bool Form1::dragBet(int value) {
+    if (!reachable(HScroll1)) return false;
+    handle([this, value] { HScroll1.dragTo(value); });
+    return true;
 }
 
-void Form1::onDoubleClick(Widget& widget) {
-    if (&widget == &Label16) Label16_DblClick();
+// Letting go always lands, so a drag never stays half done.
+void Form1::endBetDrag() {
+    handle([this] { HScroll1.endDrag(); });
 }
 
 }  // namespace korvane

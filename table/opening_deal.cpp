@@ -7,6 +7,10 @@
 
 namespace korvane {
 
+void Form1::StartOpeningDeal() {
+    Timer1.setEnabled(true);
+}
+
 void Form1::Timer1_Timer() {
     ++DeckPos;  // the deal position of this tick's card: 0, 1, 2, 3
     Timer1.setInterval(500);
@@ -49,8 +53,7 @@ void Form1::dealLastCard() {
     ScorePlayerHand();
     if (PlayerTotal == 21) {
         Label5.caption = kKorvaneMark;
-        Command1.enabled = false;
-        Command2.enabled = false;
+        switchOffPlayerButtons();
         StartDealerTurn();
     } else if (handValue({Label1(0).caption, Label1(1).caption}, RankName, RankValue) == 21) {
         revealDealerKorvane();
@@ -65,8 +68,7 @@ void Form1::revealDealerKorvane() {
     turnHoleCard();
     ScoreDealerHand();
     PlayerDone = true;
-    Command1.enabled = false;
-    Command2.enabled = false;
+    switchOffPlayerButtons();
     StartSettlement();
 }
 

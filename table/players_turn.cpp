@@ -13,17 +13,20 @@ void Form1::Command1_Click() {
     ScorePlayerHand();
     if (PlayerLast == 4) {
         // Five cards end the turn whatever they are worth.
-        Command1.enabled = false;
-        Command2.enabled = false;
+        switchOffPlayerButtons();
         StartDealerTurn();
     }
 }
 
 void Form1::Command2_Click() {
     PlayerDone = true;
+    switchOffPlayerButtons();
+    StartDealerTurn();
+}
+
+void Form1::switchOffPlayerButtons() {
     Command1.enabled = false;
     Command2.enabled = false;
-    StartDealerTurn();
 }
 
 }  // namespace korvane

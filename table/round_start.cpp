@@ -24,18 +24,13 @@ void Form1::Command3_Click() {
     BuildDeck();
     Label5.caption = textsFor(language()).shuffling;
     ShuffleDeck();
-    Command1.enabled = false;
-    Command2.enabled = false;
+    switchOffPlayerButtons();
     Command3.enabled = false;
     StartOpeningDeal();
     ScoreDealerHand();
     Command1.visible = true;
     Command2.visible = true;
     ScorePlayerHand();
-}
-
-void Form1::StartOpeningDeal() {
-    Timer1.setEnabled(true);
 }
 
 }  // namespace korvane

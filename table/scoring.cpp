@@ -21,8 +21,7 @@ void Form1::ScorePlayerHand() {
     Label3.caption = plainText(PlayerTotal);
     if (PlayerTotal >= 21) {
         PlayerDone = true;
-        Command1.enabled = false;
-        Command2.enabled = false;
+        switchOffPlayerButtons();
         StartDealerTurn();
     }
 }

@@ -9,6 +9,10 @@
 
 namespace korvane {
 
+void Form1::StartSettlement() {
+    Timer3.setEnabled(true);
+}
+
 void Form1::Timer3_Timer() {
     // Ticks keep coming while the settlement's boxes are open; the round is
     // settled by the first of them only.

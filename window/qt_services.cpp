@@ -38,13 +38,7 @@ void keepLinesWhole(QMessageBox& box, const QString& text) {
 
 }  // namespace
 
-void QtMessageBoxes::attach(QWidget* parent, std::function<void()> refresh) {
-    parent_ = parent;
-    refresh_ = std::move(refresh);
-}
-
 BoxAnswer QtMessageBoxes::show(const BoxRequest& request) {
-    if (refresh_) refresh_();
     // Character 13 breaks a line in the game's texts; Qt breaks at a line feed.
     const QString text = QString::fromStdString(request.text).replace(QChar('\r'), QChar('\n'));
     const bool question = request.buttons == BoxButtons::YesNo;
@@ -100,22 +94,13 @@ void QtTimers::timerChanged(Timer& timer) {
     if (!qtimer) {
         qtimer = std::make_unique<QTimer>();
         qtimer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(qtimer.get(), &QTimer::timeout, [this, &timer] {
-            timer.tick();
-            if (afterTick) afterTick();
-        });
+        QObject::connect(qtimer.get(), &QTimer::timeout, [&timer] { timer.tick(); });
     }
     if (timer.running()) {
         qtimer->start(timer.interval());
     } else {
         qtimer->stop();
     }
-}
-
-bool QtTimers::anyRunning() const {
-    for (const auto& [timer, qtimer] : timers_)
-        if (qtimer->isActive()) return true;
-    return false;
 }
 
 }  // namespace korvane

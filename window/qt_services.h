@@ -9,9 +9,9 @@
 #include <map>
 #include <memory>
 
-#include "window/sound_module.h"
 #include "platform/services.h"
 #include "platform/timer.h"
+#include "window/sound_module.h"
 
 class QWidget;
 
@@ -19,14 +19,12 @@ namespace korvane {
 
 class QtMessageBoxes : public MessageBoxes {
   public:
-    // The window the boxes belong to, and what brings it up to date before a box
-    // opens, so the table behind an open box shows what has happened.
-    void attach(QWidget* parent, std::function<void()> refresh);
+    // The window the boxes belong to.
+    void attach(QWidget* parent) { parent_ = parent; }
     BoxAnswer show(const BoxRequest& box) override;
 
   private:
     QWidget* parent_ = nullptr;
-    std::function<void()> refresh_;
 };
 
 // Each cue starts at once and cuts off the one still playing. Until the window
@@ -50,13 +48,11 @@ class QtSound : public Sound {
     QString waiting_;
 };
 
-// Real timers: a tick runs the timer's handler, then whatever the window wants done
-// after every event. Ticks keep coming while a box's own event loop runs.
+// Real timers: a tick is an event of the table's. Ticks keep coming while a box's
+// own event loop runs.
 class QtTimers : public TimerHost {
   public:
     void timerChanged(Timer& timer) override;
-    std::function<void()> afterTick;
-    bool anyRunning() const;
 
   private:
     std::map<Timer*, std::unique_ptr<QTimer>> timers_;

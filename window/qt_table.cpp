@@ -10,15 +10,13 @@ QtTable::QtTable(Random* random)
     // The table's start-up runs before the window is first shown.
     form_.Form_Load();
     view_ = std::make_unique<TableView>(form_);
-    boxes_.attach(view_.get(), [this] { view_->refresh(); });
-    timers_.afterTick = [this] { view_->refresh(); };
+    boxes_.attach(view_.get());
     view_->onClose = [this] { unloadOnce(); };
     view_->onFirstFrame = [this] { sound_.ready(); };
 }
 
 QtTable::~QtTable() {
     unloadOnce();
-    timers_.afterTick = nullptr;
 }
 
 void QtTable::show() {

@@ -37,16 +37,17 @@ TableView::TableView(Form1& form) : form_(form), spoken_(form), switches_(*this)
     ring_ = new FocusRing(*this);
     keys_ = std::make_unique<TableKeys>(
         *this, form_, [this](const Control& control) { return widgetFor(control); },
-        [this](Widget& control) {
-            form_.click(control);
-            refresh();
-        });
+        [this](Widget& control) { form_.click(control); });
     setAutoFillBackground(true);
     qApp->installEventFilter(this);
+    // The one place the screen catches up with the table: after every event it
+    // handles, and before every box it opens.
+    form_.afterEvent = [this] { refresh(); };
     refresh();
 }
 
 TableView::~TableView() {
+    form_.afterEvent = nullptr;
     qApp->removeEventFilter(this);
     // The widgets outlive this part of the window by a little; from here they say nothing.
     speech = nullptr;
@@ -57,28 +58,12 @@ WidgetEvents TableView::events() {
     e.click = [this](Widget& w) {
         form_.click(w);
         swallowRestOfDoubleClick(w);
-        refresh();
     };
-    e.doubleClick = [this](Widget& w) {
-        form_.secondClick(w);
-        refresh();
-    };
-    e.check = [this](int value) {
-        form_.setCheck(value);
-        refresh();
-    };
-    e.scroll = [this](int value) {
-        form_.scrollTo(value);
-        refresh();
-    };
-    e.drag = [this](int value) {
-        form_.HScroll1.dragTo(value);
-        refresh();
-    };
-    e.dragEnded = [this] {
-        form_.HScroll1.endDrag();
-        refresh();
-    };
+    e.doubleClick = [this](Widget& w) { form_.secondClick(w); };
+    e.check = [this](int value) { form_.setCheck(value); };
+    e.scroll = [this](int value) { form_.scrollTo(value); };
+    e.drag = [this](int value) { form_.dragBet(value); };
+    e.dragEnded = [this] { form_.endBetDrag(); };
     return e;
 }
 

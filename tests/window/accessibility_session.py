@@ -93,8 +93,8 @@ class Game:
     """The game started in `folder` inside the session, with the accessibility bus
     up first; `screen` reads its window once it is on the bus."""
 
-    def __init__(self, program, folder):
-        self.program, self.folder = program, folder
+    def __init__(self, program, folder, locale=None):
+        self.program, self.folder, self.locale = program, folder, locale
         self.launcher = self.process = self.screen = None
 
     def __enter__(self):
@@ -111,6 +111,8 @@ class Game:
         wait_until(bus_up, "the accessibility bus", 20)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
+        if self.locale:
+            env["LC_ALL"] = self.locale
         self.process = subprocess.Popen([self.program], cwd=self.folder, env=env)
         import pyatspi
 

@@ -9,13 +9,16 @@ synthesised by AT-SPI itself: it starts the round with Space on the focused
 "Start" button, deals while its hand is below 17, stops, and checks what the
 tree told it along the way: the cards dealt, the totals by the rules of the
 hand, the status line as spoken, and the cash before and after the settlement.
-It ends the game with Ctrl+Q and finds the cash saved.
+It ends the game with Ctrl+Q and finds the cash saved. The desktop speaks Danish
+numbers (a decimal comma), and the cash has a fraction: the table and its file
+still write it with a point.
 
     screen_reader_round.py GAME
 """
 
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 
@@ -125,12 +128,18 @@ def play_round(screen):
     return screen.named("Cash")
 
 
+COMMA_LOCALE = "da_DK.UTF-8"
+
+
 def inside(program):
     folder = tempfile.mkdtemp(prefix="korvane-a11y-")
     try:
+        locales = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.split()
+        check("da_DK.utf8" in locales,
+              f"the locale {COMMA_LOCALE} is missing; make test generates it with localedef")
         with open(os.path.join(folder, "Korvane.cash"), "wb") as cash:
-            cash.write(b"1000\r\n0\r\n")
-        with Game(program, folder) as game:
+            cash.write(b"1000.5\r\n0\r\n")
+        with Game(program, folder, COMMA_LOCALE) as game:
             cash_after = play_round(game.screen)
             # Ctrl+Q closes the window as its close button does: the cash is saved.
             code = game.close_by_keys()

@@ -57,51 +57,90 @@ struct Snapshot {
     int32_t debt;
     bool idle, cheat;
     int wins;
+};
 
-    explicit Snapshot(const Form1& t)
-        : cash(numericValue(t.Label10.caption)),
-          bet(numericValue(t.Label13.caption)),
-          cashText(t.Label10.caption),
-          debt(t.Debt),
-          idle(t.Command3.enabled),
-          cheat(t.CheatMode),
-          wins(static_cast<int>(numericValue(t.Label8.caption) + numericValue(t.Label9.caption))) {}
+// A caption's number as the game reads it, read again only when the text changed.
+class CaptionNumber {
+  public:
+    double operator()(const std::string& text) {
+        if (text != text_) {
+            text_ = text;
+            value_ = numericValue(text);
+        }
+        return value_;
+    }
+
+  private:
+    std::string text_;
+    double value_ = numericValue("");
 };
 
 bool near(double a, double b) {
     return std::fabs(a - b) <= 1e-6 * std::max(1.0, std::fabs(b));
 }
 
-class Checker {
-  public:
-    // What is wrong after an event, or the empty text.
-    std::string check(const Snapshot& before, const Form1& t);
+// The moves one event can make to the cash: a settlement of either bet or of a
+// loan's 50 (won, lost or paid twice), a loan from nothing, a repayment and the
+// cheat's cash.
+struct CashMoves {
+    double bets[3];
+    double repaid;
+    bool cheat;
+
+    // Whether `target` lies within `steps` moves of `cash`, in any order. The
+    // nearer cash is looked at first, so an unmoved or once-moved cash costs little.
+    bool reach(double cash, double target) const {
+        for (int steps = 0; steps <= 3; ++steps)
+            if (within(cash, target, steps)) return true;
+        return false;
+    }
 
   private:
+    bool within(double c, double target, int steps) const {
+        if (steps == 0) return near(target, c);
+        for (const double bet : bets)
+            for (const double k : {1.0, -1.0, 2.0})
+                if (within(c + k * bet, target, steps - 1)) return true;
+        return (c == 0 && within(1000, target, steps - 1)) ||
+               within(c - repaid, target, steps - 1) || (cheat && within(10000, target, steps - 1));
+    }
+};
+
+class Checker {
+  public:
+    explicit Checker(const Form1& t) { before_ = read(t); }
+    // What is wrong after an event, or the empty text.
+    std::string check(const Form1& t);
+
+  private:
+    Snapshot read(const Form1& t);
     std::string money(const Snapshot& before, const Snapshot& after, const Form1& t) const;
     std::string round(const Snapshot& before, const Snapshot& after, const Form1& t);
-    static std::string captions(const Form1& t);
+    std::string captions(const Form1& t);
 
     int started_ = 0, settled_ = 0;
     int winsAtStart_ = 0;
+    // The captions of the table's labels, buttons and frames, found once (the
+    // controls live as long as the table), each with the text last checked.
+    struct Caption {
+        const Control* control;
+        const std::string* text;
+        std::string checked;
+    };
+    std::vector<Caption> captions_;
+    CaptionNumber cash_, bet_, dealerWins_, playerWins_;
+    // Nothing moves the table between two events: one's after is the next one's before.
+    Snapshot before_;
 };
 
-// Every cash one event can lead to: settlements, a loan from nothing, a
-// repayment and the cheat's cash, in any order, up to three of them.
-std::vector<double> reachableCash(const Snapshot& b, const Snapshot& a, bool cheat) {
-    std::vector<double> cash{b.cash};
-    for (int step = 0; step < 3; ++step) {
-        const std::vector<double> from = cash;
-        for (const double c : from) {
-            for (const double bet : {b.bet, a.bet, 50.0})
-                for (const double k : {1.0, -1.0, 2.0})
-                    cash.push_back(c + k * bet);
-            if (c == 0) cash.push_back(1000);
-            cash.push_back(c - std::floor(static_cast<double>(b.debt) * 1.25));
-            if (cheat) cash.push_back(10000);
-        }
-    }
-    return cash;
+Snapshot Checker::read(const Form1& t) {
+    return {cash_(t.Label10.caption),
+            bet_(t.Label13.caption),
+            t.Label10.caption,
+            t.Debt,
+            t.Command3.enabled,
+            t.CheatMode,
+            static_cast<int>(dealerWins_(t.Label8.caption) + playerWins_(t.Label9.caption))};
 }
 
 std::string Checker::money(const Snapshot& b, const Snapshot& a, const Form1& t) const {
@@ -110,8 +149,10 @@ std::string Checker::money(const Snapshot& b, const Snapshot& a, const Form1& t)
     if (a.debt != b.debt && !loan && !repaid) return "the debt moved without a loan or a repayment";
     if (loan && b.cash != 0 && a.cash - b.cash > 1000 + 2 * 50)
         return "a loan paid out more than 1000";
-    for (const double c : reachableCash(b, a, b.cheat || t.CheatMode))
-        if (near(a.cash, c)) return "";
+    const CashMoves moves{{b.bet, a.bet, 50.0},
+                          std::floor(static_cast<double>(b.debt) * 1.25),
+                          b.cheat || t.CheatMode};
+    if (moves.reach(b.cash, a.cash)) return "";
     return "the cash moved from " + b.cashText + " to " + a.cashText +
            " for no reason the game has";
 }
@@ -144,21 +185,31 @@ const std::string* captionOf(const Control& c) {
     return nullptr;
 }
 
+// A line break, "inf" or "nan": a number or a text the window cannot show.
+bool unshowable(const std::string& caption) {
+    return caption.find('\r') != std::string::npos || caption.find('\n') != std::string::npos ||
+           caption.find("inf") != std::string::npos || caption.find("nan") != std::string::npos;
+}
+
 std::string Checker::captions(const Form1& t) {
-    for (const Control* c : t.controls()) {
-        const std::string* caption = captionOf(*c);
-        if (!caption) continue;
-        if (caption->find_first_of("\r\n") != std::string::npos ||
-            caption->find("inf") != std::string::npos || caption->find("nan") != std::string::npos)
-            return c->name() + " reads \"" + *caption + "\"";
+    if (captions_.empty())
+        for (const Control* c : t.controls())
+            if (const std::string* caption = captionOf(*c)) captions_.push_back({c, caption, ""});
+    // A caption read before and not changed since was fine then and is fine now.
+    for (Caption& c : captions_) {
+        if (*c.text == c.checked) continue;
+        if (unshowable(*c.text)) return c.control->name() + " reads \"" + *c.text + "\"";
+        c.checked = *c.text;
     }
     return "";
 }
 
-std::string Checker::check(const Snapshot& before, const Form1& t) {
-    const Snapshot after(t);
-    for (const std::string& wrong : {money(before, after, t), round(before, after, t), captions(t)})
+std::string Checker::check(const Form1& t) {
+    const Snapshot after = read(t);
+    for (const std::string& wrong :
+         {money(before_, after, t), round(before_, after, t), captions(t)})
         if (!wrong.empty()) return wrong;
+    before_ = after;
     return "";
 }
 
@@ -170,20 +221,19 @@ std::string playSequence(unsigned seed, std::string& script, const char*& cashFi
     if (cashFile) files.files["Korvane.cash"] = cashFile;
     std::ostringstream out, err;
     Driver driver(files, out, err);
-    Checker checker;
     script = "load\n";
     driver.execute("load");
+    Checker checker(driver.form());
     const int events = static_cast<int>(rng() % kLongestSequence) + 1;
     for (int i = 0; i < events; ++i) {
         const std::string event = randomEvent(rng);
         script += event + "\n";
-        const Snapshot before(driver.form());
         try {
             driver.execute(event);
         } catch (const std::exception& e) {
             return std::string("an exception: ") + e.what();
         }
-        const std::string wrong = checker.check(before, driver.form());
+        const std::string wrong = checker.check(driver.form());
         if (!wrong.empty()) return wrong;
         out.str("");
     }

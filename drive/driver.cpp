@@ -150,17 +150,16 @@ void Driver::answer(const Words& words) {
 
 void Driver::deck(const Words& words) {
     platform_.random.queued.clear();  // a bad deck leaves the next shuffle random
-    std::deque<double> draws;
+    std::vector<int> cards;
     std::set<int64_t> seen;
     for (size_t i = 1; i < words.size(); ++i) {
         const auto card = wholeNumber(words[i]);
         if (!card || *card < 0 || *card >= kDeckSize)
             return error("deck: not a card number 0..51: " + words[i]);
         if (!seen.insert(*card).second) return error("deck: card given twice: " + words[i]);
-        // The middle of the card's slice of [0, 1): the shuffle's draw gives it back.
-        draws.push_back((static_cast<double>(*card) + 0.5) / kDeckSize);
+        cards.push_back(static_cast<int>(*card));
     }
-    platform_.random.queued = std::move(draws);
+    platform_.random.forceDeck(cards);
 }
 
 void Driver::get(const Words& words) {

@@ -12,15 +12,11 @@
 namespace korvane {
 namespace {
 
-double drawFor(int card) {
-    return (card + 0.5) / 52.0;
-}
-
 TEST(Shuffle, TheOrderIsTheOrderOfFirstDraws) {
     ScriptedRandom random;
     // 7, then 7 again (rejected), 3, 7, 3 (both rejected), 51, then the rest at random.
     for (int card : {7, 7, 3, 7, 3, 51})
-        random.queued.push_back(drawFor(card));
+        random.queued.push_back(drawOf(card));
     std::array<int16_t, kDeckSize> drawn{};
     const std::vector<int> order = shuffledOrder(random, drawn);
     ASSERT_EQ(order.size(), 52u);

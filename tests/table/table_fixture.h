@@ -14,11 +14,7 @@ namespace korvane {
 class TableTest : public ::testing::Test {
   protected:
     // The next shuffle deals these card numbers at deal positions 0, 1, ...
-    void forceDeck(std::initializer_list<int> cards) {
-        platform.random.queued.clear();
-        for (int card : cards)
-            platform.random.queued.push_back((card + 0.5) / 52.0);
-    }
+    void forceDeck(std::initializer_list<int> cards) { platform.random.forceDeck(cards); }
     void saveCashFile(const std::string& bytes) {
         platform.memoryFiles.files["Korvane.cash"] = bytes;
     }

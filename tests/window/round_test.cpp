@@ -13,19 +13,15 @@
 #include <QTimer>
 
 #include "headless/scripted_random.h"
+#include "tests/window/window_fixture.h"
 #include "window/qt_look.h"
 #include "window/qt_table.h"
-#include "tests/window/window_fixture.h"
 
 namespace korvane {
 namespace {
 
 class WindowRound : public WindowTest {
   protected:
-    void forceDeck(std::initializer_list<int> cards) {
-        for (int card : cards)
-            random_.queued.push_back((card + 0.5) / 52.0);
-    }
     QString shown(const Label& label) { return widget<QLabel>(label)->text(); }
     void press(const Button& button) {
         QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);

@@ -64,10 +64,7 @@ class WindowTest : public ::testing::Test {
     }
 
     // The next shuffle deals these card numbers first.
-    void forceDeck(std::initializer_list<int> cards) {
-        for (int card : cards)
-            random_.queued.push_back((card + 0.5) / 52.0);
-    }
+    void forceDeck(std::initializer_list<int> cards) { random_.forceDeck(cards); }
 
     QTemporaryDir folder_;
     ScriptedRandom random_;

@@ -43,14 +43,5 @@ TEST_F(ControlTable, WhatIsNeverSeenLiesOutsideTheWindow) {
     }
 }
 
-TEST_F(ControlTable, TheChooserOpensOverTheMiddleOfTheTable) {
-    table.Form_Load();
-    table.Frame4.visible = true;
-    const Place first = table.Picture1(6).placeOnWindow();
-    EXPECT_EQ(first, (Place{360, 3000, 1800, 2460}));
-    EXPECT_TRUE(table.reachable(table.Picture1(10)));
-    EXPECT_EQ(table.Frame4.place.top + table.Frame4.place.height, 5775);
-}
-
 }  // namespace
 }  // namespace korvane

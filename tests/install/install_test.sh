@@ -4,6 +4,7 @@
 # installed launcher as a new player would and closes it with a signal: the
 # player's folder then holds the sounds and a saved cash file.
 set -euo pipefail
+. "$(dirname "$0")/readiness.sh"
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -18,7 +19,7 @@ grep -q '^Exec=korvane$' "$scratch/usr/share/applications/korvane.desktop"
 mkdir -p "$scratch/home"
 HOME="$scratch/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$scratch/usr/bin/korvane" &
 game=$!
-sleep 1.5
+wait_for painted "$game" || { echo "the installed game did not start"; kill -KILL "$game"; exit 1; }
 kill -TERM "$game"
 wait "$game"
 folder="$scratch/home/.local/share/korvane"

@@ -14,14 +14,7 @@ launcher=$scratch/usr/bin/korvane
 export QT_QPA_PLATFORM=offscreen
 
 fail() { echo "launcher: $*"; exit 1; }
-# Waits until a command succeeds, for at most ten seconds.
-wait_for() {
-    for _ in $(seq 200); do "$@" && return 0; sleep 0.05; done
-    return 1
-}
-# The game has painted its first frame: the sound module, loaded for the
-# start-up sound just then, is in its memory.
-painted() { grep -qs libkorvane_sound "/proc/$1/maps"; }
+. "$(dirname "$0")/readiness.sh"
 # Run as nobody: root would be let into any folder.
 as_player() { setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,9 +12,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "tests/window/window_fixture.h"
 #include "window/qt_look.h"
 #include "window/qt_table.h"
-#include "tests/window/window_fixture.h"
 
 namespace korvane {
 namespace {
@@ -58,13 +59,20 @@ TEST_F(Presentation, ADoubleClickOnABackReachesNothingBeneath) {
     QTest::mouseClick(window, Qt::LeftButton, {}, spot);
     EXPECT_FALSE(form.Frame4.visible);
     EXPECT_EQ(table_->view().childAt(spot), widget(form.Picture1(11)));
+    QElapsedTimer sinceDoubleClick;
+    sinceDoubleClick.start();
     QTest::mouseDClick(window, Qt::LeftButton, {}, spot);
-    QTest::qWait(100);
+    QCoreApplication::processEvents();  // whatever the double click left behind it
     EXPECT_EQ(boxes, 0);
     EXPECT_EQ(pictureName(form.Picture1(5).picture), "back8");
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    QTest::mouseClick(window, Qt::LeftButton, {}, spot);  // later, the pile takes clicks again
-    QTest::qWait(150);
+    // The pile takes clicks again once a double click's time has passed.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            QTest::mouseClick(window, Qt::LeftButton, {}, spot);
+            return boxes > 0;
+        },
+        5000));
+    EXPECT_GE(sinceDoubleClick.elapsed(), QApplication::doubleClickInterval());
     EXPECT_EQ(boxes, 1);
 }
 
@@ -104,10 +112,8 @@ TEST_F(Presentation, TheCheatSwitchTakesDoubleClicksWhenEmpty) {
     ASSERT_EQ(widget(form.Label16), nullptr);
     const QPoint spot = middleOf(form.Label16);
     ASSERT_EQ(table_->view().childAt(spot), nullptr);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
         QTest::mouseDClick(table_->view().windowHandle(), Qt::LeftButton, {}, spot);
-        QTest::qWait(100);
-    }
     EXPECT_TRUE(form.CheatMode);
     EXPECT_EQ(boxes, 2);
     // Its "X" in bright green on the cloth.

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -34,13 +35,15 @@ TEST_F(WindowRound, PlaysARoundToItsEnd) {
     forceDeck({9, 40, 30, 16, 6, 41, 20, 27, 1, 51});
     open();
     Form1& form = table_->form();
+    QElapsedTimer sinceClick;
+    sinceClick.start();
     press(form.Command3);
     EXPECT_EQ(shown(form.Label5), QStringLiteral("Shuffling"));
     EXPECT_FALSE(widget(form.Command3)->isEnabled());
     EXPECT_TRUE(widget(form.Command1)->isVisible());
     EXPECT_FALSE(widget(form.Command1)->isEnabled());
-    QTest::qWait(1000);
-    EXPECT_FALSE(widget(form.Picture1(0))->isVisible()) << "nothing is dealt before 2000 ms";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return widget(form.Picture1(0))->isVisible(); }, 5000));
+    EXPECT_GE(sinceClick.elapsed(), 2000) << "the first card falls 2000 ms after the click";
     ASSERT_TRUE(QTest::qWaitFor([&] { return widget(form.Command1)->isEnabled(); }, 5000));
     EXPECT_EQ(shown(form.Label5), QStringLiteral("Your Turn"));
     EXPECT_EQ(shown(form.Label3), QStringLiteral("9"));
@@ -69,18 +72,28 @@ TEST_F(WindowRound, NoAccessKeyActsWhileABoxIsOpen) {
     cash.write("0\r\n0\r\n");
     cash.close();
     open();
+    // The window active, so that only the box can keep the key from the button.
+    table_->view().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table_->view()));
     Form1& form = table_->form();
+    // An access key that acts presses its button down at once, and clicks it later.
+    QSignalSpy pressed(widget<QPushButton>(form.Command3), &QPushButton::pressed);
     QSignalSpy started(widget<QPushButton>(form.Command3), &QPushButton::clicked);
     bool boxSeen = false;
-    QTimer::singleShot(200, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        boxSeen = qobject_cast<QMessageBox*>(box) != nullptr;
+    QTimer watcher;  // looks for the loan office's question once its click is in
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        watcher.stop();
+        boxSeen = true;
         QTest::keyClick(&table_->view(), Qt::Key_S, Qt::AltModifier);
-        QTest::qWait(300);
-        if (box) QTest::keyClick(box, Qt::Key_Escape);  // the loan declined
+        EXPECT_EQ(pressed.count(), 0) << "the start button went down behind the box";
+        QTest::keyClick(box, Qt::Key_Escape);  // the loan declined
     });
+    watcher.start(20);
     QTest::mouseClick(widget(form.Label15), Qt::LeftButton);
     EXPECT_TRUE(boxSeen);
+    EXPECT_EQ(pressed.count(), 0);
     EXPECT_EQ(started.count(), 0);
     EXPECT_EQ(form.Label10.caption, "0");
     EXPECT_EQ(form.Debt, 0);

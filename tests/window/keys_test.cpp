@@ -24,12 +24,7 @@ TEST_F(Keyboard, TheBetMovesByArrowsAndPagesAsTheScrollBarDoes) {
 TEST_F(Keyboard, SpaceAndEnterActAsAClick) {
     start();
     Form1& f = form();
-    int boxes = 0;
-    QString text;
-    whenABoxOpens([&](QMessageBox& box) {
-        ++boxes;
-        text = box.text();
-    });
+    const auto boxes = watchBoxes();
     tabTo(f.Picture4(1));
     press(Qt::Key_Space);
     EXPECT_EQ(f.Command1.caption, "&1  EN TIL");
@@ -38,16 +33,15 @@ TEST_F(Keyboard, SpaceAndEnterActAsAClick) {
     EXPECT_EQ(f.Command1.caption, "&1  DEAL");
     tabTo(f.Label11);
     press(Qt::Key_Return);
-    EXPECT_EQ(boxes, 1);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Korvane plays 21")));
+    EXPECT_EQ(boxes->count, 1);
+    EXPECT_TRUE(boxes->text.startsWith(QStringLiteral("Korvane plays 21")));
     EXPECT_EQ(focused(), &f.Label11);
 }
 
 TEST_F(Keyboard, TheArrowsChooseAmongTheBacks) {
     start();
     Form1& f = form();
-    int boxes = 0;
-    whenABoxOpens([&](QMessageBox&) { ++boxes; });
+    const auto boxes = watchBoxes();
     tabTo(f.Picture4(2));
     press(Qt::Key_Space);
     ASSERT_TRUE(f.Frame4.visible);
@@ -68,29 +62,24 @@ TEST_F(Keyboard, TheArrowsChooseAmongTheBacks) {
     EXPECT_FALSE(f.Frame4.visible);
     EXPECT_EQ(focused(), &f.Picture4(2)) << "back where the chooser was opened";
     QCoreApplication::processEvents();  // whatever the key left behind it
-    EXPECT_EQ(boxes, 0) << "nothing beneath the chosen back took the key";
+    EXPECT_EQ(boxes->count, 0) << "nothing beneath the chosen back took the key";
 }
 
 TEST_F(Keyboard, F1OpensTheRulesFromAnywhere) {
     start();
     Form1& f = form();
-    int boxes = 0;
-    QString text;
-    whenABoxOpens([&](QMessageBox& box) {
-        ++boxes;
-        text = box.text();
-    });
+    const auto boxes = watchBoxes();
     press(Qt::Key_F1);
-    EXPECT_EQ(boxes, 1);
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Korvane plays 21")));
+    EXPECT_EQ(boxes->count, 1);
+    EXPECT_TRUE(boxes->text.startsWith(QStringLiteral("Korvane plays 21")));
     EXPECT_EQ(focused(), &f.Command3);
     f.Picture4_Click(1);  // Danish
     table_->view().refresh();
     press(Qt::Key_Tab);
     press(Qt::Key_F1);
-    EXPECT_EQ(boxes, 2);
+    EXPECT_EQ(boxes->count, 2);
     EXPECT_EQ(focused(), &f.HScroll1);
-    EXPECT_TRUE(text.contains(QStringLiteral("Målet med Korvane")));
+    EXPECT_TRUE(boxes->text.contains(QStringLiteral("Målet med Korvane")));
 }
 
 TEST_F(Keyboard, CtrlQClosesTheWindowAsItsCloseButtonDoes) {

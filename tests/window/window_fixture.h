@@ -62,6 +62,19 @@ class WindowTest : public ::testing::Test {
         });
         watcher->start(50);
     }
+    // The boxes that open from now on, each answered: how many, and the last one's text.
+    struct SeenBoxes {
+        int count = 0;
+        QString text;
+    };
+    std::shared_ptr<const SeenBoxes> watchBoxes() {
+        auto seen = std::make_shared<SeenBoxes>();
+        whenABoxOpens([seen](QMessageBox& box) {
+            ++seen->count;
+            seen->text = box.text();
+        });
+        return seen;
+    }
 
     // The next shuffle deals these card numbers first.
     void forceDeck(std::initializer_list<int> cards) { random_.forceDeck(cards); }

@@ -114,7 +114,7 @@ FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std:
     }
     const std::string bytes = joined(lines);
     bool noNewFile = false;
-    const FileResult result = replaceBeside(walk.path, bytes, noNewFile);
+    const FileResult result = replaceBeside(walk.path, hadOld ? &info : nullptr, bytes, noNewFile);
     // A folder that takes no new file may still let the file itself be rewritten.
     if (!result.ok && noNewFile && hadOld) return rewriteInPlace(walk.path, bytes);
     return result;

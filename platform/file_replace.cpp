@@ -84,27 +84,31 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-FileResult replaceBeside(const std::string& path, const std::string& bytes, bool& noNewFile) {
-    struct stat old {};
-    const bool hadOld = ::stat(path.c_str(), &old) == 0;
-    const OldFile left = hadOld ? OldFile::Untouched : OldFile::None;
+FileResult replaceBeside(const std::string& path, const struct stat* old, const std::string& bytes,
+                         bool& noNewFile) {
+    const OldFile left = old ? OldFile::Untouched : OldFile::None;
     std::string fresh;
     const int fd = createFresh(folderOf(path), fresh);
     noNewFile = fd < 0;
     if (fd < 0) return failed("cannot make a new file beside it", left, errno);
     size_t done = 0;
-    const bool written =
-        (!hadOld || keepModeOf(fd, old)) && writeAllAt(fd, bytes, 0, done) && ::fsync(fd) == 0;
+    bool ok = (!old || keepModeOf(fd, *old)) && writeAllAt(fd, bytes, 0, done) && ::fsync(fd) == 0;
     int error = errno;
-    const bool closed = ::close(fd) == 0;
-    if (written && !closed) error = errno;
-    if (written && closed && ::rename(fresh.c_str(), path.c_str()) == 0) {
-        syncFolder(folderOf(path));  // so the rename itself survives a crash
-        return {};
+    // Each step counts only if the ones before it went through; the first failure is told.
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
     }
-    if (written && closed) error = errno;
-    ::unlink(fresh.c_str());
-    return failed("cannot write", left, error);
+    if (ok && ::rename(fresh.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(fresh.c_str());
+        return failed("cannot write", left, error);
+    }
+    syncFolder(folderOf(path));  // so the rename itself survives a crash
+    return {};
 }
 
 FileResult rewriteInPlace(const std::string& path, const std::string& bytes) {

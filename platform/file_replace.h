@@ -2,16 +2,20 @@
 #pragma once
 // Replacing a file's content so that a crash, a kill or a full disk leaves the
 // old content or the new, never a part of either.
+#include <sys/stat.h>
+
 #include <string>
 
 #include "platform/services.h"
 
 namespace korvane {
 
-// A fresh file beside `path`, written, flushed and renamed over it. An old file
-// keeps its mode; a new one gets the player's umask. `noNewFile` tells that the
-// folder took no fresh file at all.
-FileResult replaceBeside(const std::string& path, const std::string& bytes, bool& noNewFile);
+// A fresh file beside `path`, written, flushed and renamed over it. The old file,
+// as `stat` found it (nullptr: there is none), gives the new one its mode; a new
+// one gets the player's umask. `noNewFile` tells that the folder took no fresh
+// file at all.
+FileResult replaceBeside(const std::string& path, const struct stat* old, const std::string& bytes,
+                         bool& noNewFile);
 
 // For a folder that takes no new file: the file is rewritten where it lies, with
 // room made first and its old content put back if the new cannot be written whole.

@@ -15,8 +15,6 @@ export QT_QPA_PLATFORM=offscreen
 
 fail() { echo "launcher: $*"; exit 1; }
 . "$(dirname "$0")/readiness.sh"
-# Run as nobody: root would be let into any folder.
-as_player() { setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; }
 
 # 1. Folders as they should be, but XDG_DATA_HOME relative: it is ignored.
 mkdir -p "$scratch/home" "$scratch/cwd"

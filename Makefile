@@ -17,7 +17,7 @@ PLAY_PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev lib
 # and man for checking the package and its desktop metadata; locales for the
 # comma-decimal locales and strace for the faults the cash file is tested against;
 # Xvfb, AT-SPI, pyatspi and a D-Bus session for the round a screen-reader user plays.
-PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-14-dev dpkg-dev file lintian appstream \
+PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-dev dpkg-dev file lintian appstream \
             desktop-file-utils man-db locales strace xvfb at-spi2-core python3-pyatspi dbus-daemon
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 SHELL    := /bin/bash

@@ -5,14 +5,29 @@
 # file" keeps it safe, and a save that fails half way leaves the old bytes and
 # says only what is true.
 set -euo pipefail
-drive=$(readlink -f "$1")
 command -v strace >/dev/null || { echo "strace is missing (make test installs it)"; exit 1; }
-command -v setpriv >/dev/null || { echo "setpriv is missing (util-linux)"; exit 1; }
 scratch=$(mktemp -d)
 trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
 chmod 755 "$scratch"
+# The driver runs from the scratch folder, which an ordinary user can reach even
+# when the build tree lies in a home no one else may enter.
+drive=$scratch/korvane-drive
+cp "$1" "$drive"
 failed=0
 fail() { echo "fault: $*"; failed=1; }
+
+# A folder that takes no new file keeps out its owner, but not root: as root the
+# player's cases run as "nobody".
+as_player=()
+if [ "$(id -u)" = 0 ]; then
+    command -v setpriv >/dev/null || { echo "setpriv is missing (util-linux)"; exit 1; }
+    as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    if ! "${as_player[@]}" test -x "$drive"; then
+        echo "skipped: the read-only folder cases, as nobody cannot reach $scratch" \
+             "(TMPDIR must be open to other users for them)"
+        as_player=(skip)
+    fi
+fi
 
 # Runs the driver in a fresh folder holding `cash` under strace's `faults`;
 # `player`: as an ordinary user in a folder that takes no new file.
@@ -23,9 +38,9 @@ run() {
     printf '%b' "$cash" > "$folder/Korvane.cash"
     local as=()
     if [ -n "$player" ]; then
-        chown -R 65534:65534 "$folder"
+        [ ${#as_player[@]} = 0 ] || chown -R 65534:65534 "$folder"
         chmod 555 "$folder"
-        as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+        as=("${as_player[@]}")
     fi
     out=$(cd "$folder" && printf 'load\nunload\n' |
           "${as[@]}" strace -f -qq -o /dev/null -P Korvane.cash $faults "$drive" 2>&1) || true
@@ -41,6 +56,8 @@ for error in EIO ESTALE ETIMEDOUT ENOMEM EACCES ENOTCONN; do
 done
 run '2350\r\n2000\r\n' "-e inject=openat:error=EIO"
 grep -q 'could not be read (cannot open: Input/output error)' <<<"$out" || fail "EIO on open: $out"
+
+[ "${as_player[*]}" = skip ] && { [ $failed = 0 ] && echo "the cash file stood every fault tried"; exit $failed; }
 
 # Rewritten in place (the folder takes no new file): a failure at any step leaves
 # the old bytes, and the box says what is there.

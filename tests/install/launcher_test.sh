@@ -21,8 +21,11 @@ fail() { echo "launcher: $*"; exit 1; }
 as_player=()
 if [ "$(id -u)" = 0 ]; then
     as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    "${as_player[@]}" test -x "$launcher" ||
-        fail "nobody cannot reach $scratch: TMPDIR must be open to other users"
+    if ! "${as_player[@]}" test -x "$launcher"; then
+        echo "skipped: as root the read-only cases run as nobody, who cannot reach $scratch" \
+             "(TMPDIR must be open to other users)"
+        exit 77
+    fi
 fi
 player_owns() { [ ${#as_player[@]} = 0 ] || chown -R 65534:65534 "$@"; }
 

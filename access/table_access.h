@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The table by keyboard and screen reader, decided once for every window that
-// shows it (the Qt window, the browser page). A window only maps its own keys to
-// a TableKey, tells which control has its focus, does what the answer says and
-// puts its focus where the answer points.
+// The table by keyboard, decided once for every window that shows it (the Qt
+// window, the browser page). A window only maps its own keys to a TableKey,
+// tells which control has its focus, does what the answer says and puts its
+// focus where the answer points. What a screen reader is told is SpokenTable's
+// (access/spoken_table.h).
 //
 //   TableAccess access(form);
-//   // a key on the focused control (nullptr: the table itself holds the focus)
+//   // a key on the focused control (nullptr: the table itself holds the focus);
+//   // a page finds keys and controls by name: tableKeyNamed("Space"), form.find("Command3")
 //   KeyAnswer a = access.press(TableKey::Space, focused);
-//   if (!a.taken) ...          // not the table's key: the window's own, or nobody's
+//   if (!a.taken) ...                  // not the table's: the window's own, or nobody's
 //   if (a.deed == KeyDeed::Close) ...  // the window closes as by its close button
 //   focused = a.focus;
 //   // after every event of the table (Form1::afterEvent: a click, a tick, a box)
@@ -16,14 +18,24 @@
 //
 // press() runs a click or a move of the bet through Form1's own input; a window
 // that shows a click its own way (a button going down) asks decide() instead,
-// does the click itself, and leaves the rest to perform().
+// does the click itself, and leaves the rest to perform(). A toolkit that moves
+// its focus on by itself when a control goes (Qt) parks it first, by letGo().
 //
-// Where the focus goes: Tab and Shift+Tab go round tabOrder(), skipping what is
-// not a stop now (hidden, switched off, under the open chooser, the "$" while
-// the office would not lend). Deal when the player's turn begins, Start when the
-// table is idle again, the back in use when the chooser opens, the miniature back
-// when it closes; never Sounds. A move of the focus never acts by itself. The
-// cheat switches are no stop, take no key and tell a screen reader nothing.
+// The keys: Tab and Shift+Tab go round tabOrder(), skipping what is not a stop
+// now (hidden, switched off, under the open chooser, the "$" while the office
+// would not lend). On a button or the sound switch the arrows move on as Tab
+// does; Space and Enter click a button, Space alone ticks the switch; on the
+// bet the arrows, Page Up and Down, Home and End move it as its scroll bar does
+// (right and up raise it); on a flag, the miniature back, the rules line and
+// the "$", Space and Enter click; among the chooser's backs the arrows, Home and
+// End move. F1 clicks the rules line, Alt and a button's "&" letter the button,
+// Ctrl+Q closes. A held Space or Enter clicks once.
+//
+// The focus: Deal when the player's turn begins, Start when the table is idle
+// again, the back in use when the chooser opens, the miniature back (or Deal,
+// if the turn began meanwhile) when it closes; never Sounds. A move of the focus
+// never acts by itself. The cheat switches are no stop, take no key and tell a
+// screen reader nothing.
 #include <optional>
 #include <string_view>
 #include <vector>

@@ -65,10 +65,10 @@ TableKeys::TableKeys(QWidget& window, TableAccess& access,
         {QKeySequence(Qt::ALT | Qt::Key_S), TableKey::AltS},
         {QKeySequence(Qt::ALT | Qt::Key_1), TableKey::Alt1},
         {QKeySequence(Qt::ALT | Qt::Key_2), TableKey::Alt2}};
-    for (const auto& [sequence, key] : shortcuts) {
-        auto* shortcut = new QShortcut(sequence, &window_);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, key] { forward(key, focusedControl()); });
+    for (const auto& shortcut : shortcuts) {
+        auto* keys = new QShortcut(shortcut.first, &window_);
+        connect(keys, &QShortcut::activated, this,
+                [this, key = shortcut.second] { forward(key, focusedControl()); });
     }
 }
 

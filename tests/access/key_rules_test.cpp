@@ -131,6 +131,20 @@ TEST_F(AccessTest, PressingActsOnceAPressThroughTheTablesInput) {
     EXPECT_EQ(table.Command3.caption, "&Start") << "closing is the window's";
 }
 
+// A window that does not ask after each event still learns from press() where
+// the focus went.
+TEST_F(AccessTest, PressSettlesTheFocusForAWindowThatDoesNotAsk) {
+    table.afterEvent = nullptr;
+    load();
+    tabTo("Picture4(2)");
+    const std::pair<TableKey, const char*> steps[] = {{TableKey::Space, "Picture1(10)"},
+                                                      {TableKey::Left, "Picture1(9)"},
+                                                      {TableKey::Enter, "Picture4(2)"},
+                                                      {TableKey::Tab, "Label11"}};
+    for (const auto& [key, where] : steps)
+        EXPECT_EQ(nameOf(press(key).focus), where) << nameOf(key);
+}
+
 TEST_F(AccessTest, AccessKeysFollowTheButtonsCaptions) {
     forceDeck(kPlainDeck);
     load();

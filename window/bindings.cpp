@@ -2,6 +2,7 @@
 #include "window/bindings.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>

@@ -3,8 +3,10 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QShortcut>
 #include <QWidget>
+#include <utility>
 
 namespace korvane {
 namespace {

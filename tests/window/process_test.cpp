@@ -173,5 +173,41 @@ TEST(Process, SoundsPlayWithoutHoldingUpTheWindow) {
     QDir::setCurrent(home);
 }
 
+// Counts the warnings that say no sound can be heard, whoever prints them.
+struct NoDeviceWarnings {
+    static inline int count = 0;
+    static void handler(QtMsgType, const QMessageLogContext&, const QString& message) {
+        if (message.contains(QLatin1String("No audio device detected"))) ++count;
+    }
+};
+
+// A machine without sound hears of it once, not at every cue of every round.
+TEST(Process, NoAudioDeviceIsToldOnce) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    // No sound server answers at this address, so no audio device is found.
+    qputenv("PULSE_SERVER", QFile::encodeName(folder.filePath(QStringLiteral("no-server"))));
+    const char* cues[] = {"deal.wav", "shuffle1.wav", "shuffle2.wav", "youwin.wav", "youlose.wav"};
+    for (const char* cue : cues)
+        ASSERT_TRUE(QFile::copy(QStringLiteral(KORVANE_SOUNDS_DIR "/") + cue,
+                                folder.filePath(QString::fromLatin1(cue))));
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    const QtMessageHandler before = qInstallMessageHandler(NoDeviceWarnings::handler);
+    QtSound sound;
+    sound.ready();
+    sound.play("shuffle1.wav");
+    EXPECT_TRUE(QTest::qWaitFor([] { return NoDeviceWarnings::count > 0; }, 5000))
+        << "the player is told why the table is silent";
+    for (int round = 0; round < 3; ++round)
+        for (const char* cue : cues)
+            sound.play(cue);
+    // Each cue used to say it again as it loaded, within a few milliseconds.
+    EXPECT_FALSE(QTest::qWaitFor([] { return NoDeviceWarnings::count > 1; }, 1000))
+        << NoDeviceWarnings::count << " times";
+    qInstallMessageHandler(before);
+    QDir::setCurrent(home);
+}
+
 }  // namespace
 }  // namespace korvane

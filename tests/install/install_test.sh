@@ -8,6 +8,8 @@ set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+# Where the game listens for a second launch: the player's runtime folder.
+mkdir -m 700 "$scratch/run" && export XDG_RUNTIME_DIR=$scratch/run
 cmake --build "$build" --target korvane korvane_sound >/dev/null
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 for file in bin/korvane libexec/korvane/korvane libexec/korvane/libkorvane_sound.so share/applications/korvane.desktop \

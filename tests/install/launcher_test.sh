@@ -8,6 +8,8 @@ build=$1
 scratch=$(mktemp -d)
 trap 'status=$?; pkill -KILL -f "$scratch/usr/libexec/" || :; rm -rf "$scratch"; exit $status' EXIT
 chmod 755 "$scratch"
+# Where the game listens for a second launch: the player's runtime folder.
+mkdir -m 700 "$scratch/run" && export XDG_RUNTIME_DIR=$scratch/run
 cmake --build "$build" --target korvane korvane_sound >/dev/null
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 launcher=$scratch/usr/bin/korvane

@@ -49,7 +49,9 @@ int main(int argc, char* argv[]) {
     // that does not answer in time leaves the player the box that says so.
     const QString channel = korvane::RaiseChannel::address(QDir::currentPath());
     korvane::QtTable table(nullptr, [&channel] {
-        return korvane::RaiseChannel::askToRaise(channel, kRaiseDeadlineMs);
+        if (!korvane::RaiseChannel::askToRaise(channel, kRaiseDeadlineMs)) return false;
+        qInfo("Korvane: the table of this folder is already open, and came to the front");
+        return true;
     });  // the table's start-up runs here
     if (table.form().standsDown()) return 1;
     playing = &table;

@@ -32,7 +32,9 @@ folder=$scratch/home/.local/share/korvane
 printf '2350\n2000\n' > "$folder/Korvane.cash"
 chown -R 65534:65534 "$scratch/home"
 chmod 555 "$folder"
-(HOME=$scratch/home XDG_DATA_HOME= exec setpriv --reuid=65534 --regid=65534 --clear-groups "$launcher") &
+# (The runtime folder above is not this player's: the game's own goes in TMPDIR.)
+(HOME=$scratch/home XDG_DATA_HOME= TMPDIR=$scratch/home \
+    exec setpriv --reuid=65534 --regid=65534 --clear-groups "$launcher") &
 game=$!
 wait_for painted $game || fail "the game did not start in a read-only game folder"
 kill -TERM $game; wait $game

@@ -30,7 +30,7 @@ fi
 # put sounds of their own. An untouched cue follows the installed one, through
 # a link to it: made where nothing of the player's stands, renewed where it
 # points at a cue of an install that is gone or elsewhere, and put in place of
-# a copy with the very bytes of today's cue (as launchers of old copied in).
+# a copy with the very bytes of the installed cue (as launchers of old copied in).
 # Any other file, and a link elsewhere, is the player's, and stays as it is.
 link_sounds() {
     for sound in "$prefix"/share/korvane/sounds/*.wav; do

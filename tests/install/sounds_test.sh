@@ -35,7 +35,7 @@ for cue in deal shuffle1 shuffle2 youwin youlose; do
 done
 
 # The player's own: a file of theirs, a link elsewhere (even one that leads
-# nowhere now), and an old copy that is not today's cue, all kept.
+# nowhere now), and an old copy unlike the installed cue, all kept.
 # (A file put in place of the link, as `cp --remove-destination` does; one
 # written through the link would write the installed cue.)
 rm "$folder/deal.wav"
@@ -43,7 +43,7 @@ echo "my own deal" > "$folder/deal.wav"
 ln -sfn "$scratch/mine.wav" "$folder/shuffle2.wav"
 rm "$folder/youlose.wav"
 printf 'RIFF an older youlose' > "$folder/youlose.wav"
-# An old copy of today's cue, as an earlier launcher left it, follows from now on.
+# An old copy of the installed cue, as an earlier launcher left it, follows from now on.
 rm "$folder/shuffle1.wav"
 cp "$usr/share/korvane/sounds/shuffle1.wav" "$folder/shuffle1.wav"
 play "$usr"

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 #include <cstring>
 #include <future>
 

@@ -39,6 +39,9 @@ void QtTable::raise() {
     view_->show();
     view_->raise();
     view_->activateWindow();
+    // Where the desktop keeps a window from taking the focus, its entry in the
+    // panel asks for the player's attention instead.
+    QApplication::alert(view_.get());
     if (QWidget* box = QApplication::activeModalWidget()) {
         box->raise();
         box->activateWindow();

@@ -11,6 +11,7 @@ bool Form1::claimCashFile() {
     TextFiles& files = services_.files;
     if (files.claim(kLockFileName) != Claim::HeldElsewhere) return true;
     standsDown_ = true;
+    if (raiseOpenTable && raiseOpenTable()) return false;  // the player sees the open one
     msgBox(tableAlreadyOpenText(language(), files.location(kCashFileName)), BoxButtons::Ok,
            BoxIcon::Stop);
     return false;

@@ -1,0 +1,185 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# One table to a cash file, tried with two real korvane-drive processes: a lock
+# removed or replaced while a table plays, one file reached through a link from
+# two folders, a folder that takes no lock, the sweep beside the player's own
+# files, and a debt too large for the table.
+set -euo pipefail
+drive=$(readlink -f "$1")
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/korvane-lock-XXXXXX")
+chmod 755 "$scratch"
+held_pid=
+cleanup() {
+    [ -n "$held_pid" ] && kill "$held_pid" 2>/dev/null || true
+    chmod -R u+rwx "$scratch"
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+failed=0
+fail() { echo "fault: $*"; failed=1; }
+
+win='deck 9 7 22 12
+click Command3
+wait 3500
+click Command2
+wait 1000'
+table_open='The table is already open in another window'
+taken_over='Another table now plays from the cash file'
+no_lock='takes no lock, so a second table could play from the same file'
+
+# Waits until a command succeeds, for ten seconds at most.
+wait_for() {
+    for _ in $(seq 200); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+# A table that stays open: korvane-drive reading from a pipe in folder $1, as
+# user $2 if given, printing into $held_out. `hold` returns once it has started
+# (its start-up sound is out); `send` gives it commands; `finish` closes it.
+hold() {
+    local folder=$1 as=()
+    [ -n "${2:-}" ] && as=(setpriv --reuid="$2" --regid="$2" --clear-groups)
+    held_out=$(mktemp "$scratch/held-XXXXXX")
+    rm -f "$scratch/held.in"
+    mkfifo "$scratch/held.in"
+    (cd "$folder" && exec "${as[@]}" "$drive" <"$scratch/held.in" >"$held_out" 2>&1) &
+    held_pid=$!
+    exec 7>"$scratch/held.in"
+    send load
+    wait_for grep -q 'sound shuffle1.wav' "$held_out" && return 0
+    fail "the first table did not start in $folder: $(cat "$held_out")"
+    return 1
+}
+send() { printf '%s\n' "$@" >&7; }
+finish() {
+    send "$@"
+    exec 7>&-
+    wait_for eval '! kill -0 "$held_pid" 2>/dev/null' || { fail "a table did not end"; kill "$held_pid"; }
+    wait "$held_pid" || true
+    held_pid=
+}
+# A whole table run in folder $1 with commands $2, printing what it printed.
+play() { (cd "$1" && printf '%s\n' "$2" | "${@:3}" "$drive" 2>&1); }
+cash() { tr -d '\r' <"$1/Korvane.cash" | paste -sd' '; }
+fresh_folder() {
+    folder=$(mktemp -d "$scratch/XXXXXX")
+    chmod 755 "$folder"
+    printf '1000\r\n0\r\n' >"$folder/Korvane.cash"
+}
+
+# A lock removed, or something else put at its name, while a table plays.
+replace_lock() {
+    rm "$1/Korvane.lock"
+    case $2 in
+        removed) ;;
+        file) : >"$1/Korvane.lock" ;;
+        folder) mkdir "$1/Korvane.lock" ;;
+        link) ln -s elsewhere "$1/Korvane.lock" ;;
+        pipe) mkfifo "$1/Korvane.lock" ;;
+    esac
+}
+for kind in removed file folder link pipe; do
+    # The second table comes first: it plays and saves, and the first, finding
+    # its lock gone to it, says so and never writes over the second one's cash.
+    fresh_folder
+    hold "$folder" || continue
+    replace_lock "$folder" $kind
+    play "$folder" "load
+$win
+unload" >/dev/null
+    [ "$(cash "$folder")" = '1010 0' ] || fail "$kind: the second table's win: $(cash "$folder")"
+    finish "$win" unload
+    [ "$(grep -c "$taken_over" "$held_out")" = 2 ] ||
+        fail "$kind: the first table did not say it lost its lock: $(cat "$held_out")"
+    [ "$(cash "$folder")" = '1010 0' ] || fail "$kind: written over: $(cash "$folder")"
+
+    # The first table saves first: it takes its lock back, and the second stays out.
+    fresh_folder
+    hold "$folder" || continue
+    replace_lock "$folder" $kind
+    send "$win"
+    wait_for eval '[ "$(cash "$folder")" = "1010 0" ]' || fail "$kind: the first table's win"
+    second=$(play "$folder" "load
+$win
+unload")
+    finish unload
+    grep -q "$table_open" <<<"$second" || fail "$kind: a second table played: $second"
+    [ "$(cash "$folder")" = '1010 0' ] || fail "$kind, first saving first: $(cash "$folder")"
+done
+
+# One file reached from two folders through a link: the tables meet at one lock.
+fresh_folder
+mkdir "$folder/A" "$folder/B"
+mv "$folder/Korvane.cash" "$folder/B/"
+ln -s ../B/Korvane.cash "$folder/A/Korvane.cash"
+for first in A B; do
+    second=$([ $first = A ] && echo B || echo A)
+    hold "$folder/$first" || continue
+    out=$(play "$folder/$second" "load
+$win
+unload")
+    grep -q "$table_open" <<<"$out" || fail "linked, $first first: a second table played: $out"
+    finish "$win" unload
+done
+[ "$(cash "$folder/B")" = '1020 0' ] || fail "linked: $(cash "$folder/B")"
+[ ! -e "$folder/A/Korvane.lock" ] || fail "linked: a lock beside the link, not the file"
+
+# The player's own files under names a fresh file once had stay; what a save
+# that was killed left goes, but never what a live one may be writing.
+fresh_folder
+host=$(hostname | tr -cd 'A-Za-z0-9-' | cut -c1-40)
+boot=$(tr -d -- '-\n' </proc/sys/kernel/random/boot_id)
+start_of() { sed 's/.*) //' "/proc/$1/stat" | cut -d' ' -f20; }
+sh -c 'exit 0' &
+ended=$!
+wait $ended
+sleep 600 &  # not a wait: a process that lives while the sweep looks
+live=$!
+fresh=".Korvane.cash~korvane-save~$host~$boot"
+echo 'my backup: 250000' >"$folder/.korvane-backup"
+echo 'mine' >"$folder/mine.txt"
+ln "$folder/mine.txt" "$folder/.korvane-Ab3xYz"
+ln "$folder/mine.txt" "$folder/$fresh~$ended~0~Linked"
+echo half >"$folder/$fresh~$ended~0~Killed"
+echo half >"$folder/$fresh~$live~$(start_of $live)~Living"
+play "$folder" 'load
+unload' >/dev/null
+for kept in .korvane-backup .korvane-Ab3xYz "$fresh~$ended~0~Linked" "$fresh~$live~$(start_of $live)~Living"; do
+    [ -e "$folder/$kept" ] || fail "the sweep removed $kept"
+done
+[ ! -e "$folder/$fresh~$ended~0~Killed" ] || fail "a killed save's fresh file was left"
+kill $live
+
+# A folder that takes no lock: every table there says so, and plays on.
+fresh_folder
+as=
+if [ "$(id -u)" = 0 ]; then
+    chown -R 65534:65534 "$folder"
+    as=65534
+fi
+chmod 111 "$folder"
+if hold "$folder" $as; then
+    out=$(play "$folder" "load
+unload" ${as:+setpriv --reuid=$as --regid=$as --clear-groups})
+    finish unload
+    grep -q "$no_lock" <<<"$out" || fail "the second table in a folder of mode 0111: $out"
+    grep -q "$no_lock" "$held_out" 2>/dev/null || [ "$(id -u)" != 0 ] ||
+        fail "the first table in a folder of mode 0111: $(cat "$held_out")"
+fi
+chmod 755 "$folder"
+
+# A debt beyond what the table can hold is cut, told and saved so.
+for debt in 2147483648 1099511627776 1e308; do
+    fresh_folder
+    printf '5000\r\n%s\r\n' $debt >"$folder/Korvane.cash"
+    out=$(play "$folder" 'load
+unload')
+    grep -q "lies beyond what the table can hold.\\\\rIt was cut to 2147483647" <<<"$out" ||
+        fail "a debt of $debt was not told: $out"
+    [ "$(cash "$folder")" = '5000 2147483647' ] || fail "a debt of $debt: $(cash "$folder")"
+done
+
+[ $failed = 0 ] && echo "one table to a cash file, however it was tried"
+exit $failed

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -28,6 +27,24 @@ struct Writer {
     std::string start;  // when the process started, so a reused number tells
 };
 
+// Plain ASCII, whatever the locale says a letter is.
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isHex(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'f');
+}
+bool isLetterOrDigit(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isHostLetter(char c) {
+    return isLetterOrDigit(c) || c == '-';
+}
+
+bool madeOf(const std::string& part, bool (*kind)(char)) {
+    return !part.empty() && std::all_of(part.begin(), part.end(), kind);
+}
+
 std::string firstLineOf(const std::string& file) {
     std::ifstream in(file);
     std::string line;
@@ -40,7 +57,7 @@ std::string hostName() {
     if (::gethostname(name, sizeof name - 1) != 0) return "-";
     std::string kept;
     for (const char* c = name; *c && kept.size() < 40; ++c)
-        if (std::isalnum(static_cast<unsigned char>(*c)) || *c == '-') kept += *c;
+        if (isHostLetter(*c)) kept += *c;
     return kept.empty() ? "-" : kept;
 }
 
@@ -68,16 +85,6 @@ Writer me() {
     return {hostName(), bootId(), pid, startOf(pid).value_or("0")};
 }
 
-bool allOf(const std::string& part, int (*kind)(int)) {
-    return !part.empty() && std::all_of(part.begin(), part.end(), [kind](char c) {
-        return kind(static_cast<unsigned char>(c)) != 0;
-    });
-}
-
-int hostLetter(int c) {
-    return std::isalnum(c) || c == '-';
-}
-
 // The writer a fresh file's name tells, after its mark; nothing for any other name.
 std::optional<Writer> writerOf(const std::string& entry) {
     const auto mark = entry.find(kMark);
@@ -86,9 +93,9 @@ std::optional<Writer> writerOf(const std::string& entry) {
     std::istringstream rest(entry.substr(mark + sizeof kMark - 1));
     for (std::string part; std::getline(rest, part, '~');)
         parts.push_back(part);
-    if (parts.size() != 5 || !allOf(parts[0], hostLetter) || !allOf(parts[1], ::isxdigit) ||
-        !allOf(parts[2], ::isdigit) || !allOf(parts[3], ::isdigit) || !allOf(parts[4], ::isalnum) ||
-        parts[4].size() > 16)
+    if (parts.size() != 5 || !madeOf(parts[0], isHostLetter) || !madeOf(parts[1], isHex) ||
+        !madeOf(parts[2], isDigit) || !madeOf(parts[3], isDigit) ||
+        !madeOf(parts[4], isLetterOrDigit) || parts[4].size() > 16)
         return std::nullopt;
     return Writer{parts[0], parts[1], parts[2], parts[3]};
 }

@@ -13,32 +13,42 @@
 namespace korvane {
 namespace {
 
-// Which file carries the lock: the ordinary file at its name, and where there is
-// none (nothing, a folder, a link, a pipe), the folder itself. Every table finds
-// the same one, whatever stands at the name.
+// Which file carries the lock: the ordinary file at its name, where this table
+// can open it, and otherwise (nothing, a folder, a link, a pipe, a file it may
+// not open) the folder itself. Every table of the player finds the same one,
+// whatever stands at the name.
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-bool carriesLock(int fd, const std::string& lockName) {
-    struct stat held {
-    }, there{};
-    if (::fstat(fd, &held) != 0) return false;
-    if (::lstat(lockName.c_str(), &there) == 0 && S_ISREG(there.st_mode))
-        return sameFile(held, there);
-    return ::stat(folderOf(lockName).c_str(), &there) == 0 && sameFile(held, there);
-}
-
-// The lock file, made if need be; never through a link, and never waiting on a
-// pipe. Where no ordinary file can stand there, the folder carries the lock.
-int openLock(const std::string& lockName) {
+// The ordinary file at the lock's name, made if `create` says so; never through a
+// link, and never waiting on a pipe. -1 where there is none this table can open.
+int openLockFile(const std::string& lockName, int create) {
     const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-    int fd = ::open(lockName.c_str(), O_RDWR | O_CREAT | flags, 0666);
+    int fd = ::open(lockName.c_str(), O_RDWR | create | flags, 0666);
     if (fd < 0) fd = ::open(lockName.c_str(), O_RDONLY | flags);
     struct stat info {};
     if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) return fd;
     if (fd >= 0) ::close(fd);
-    return ::open(folderOf(lockName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return -1;
+}
+
+int openLock(const std::string& lockName) {
+    const int fd = openLockFile(lockName, O_CREAT);
+    return fd >= 0 ? fd : ::open(folderOf(lockName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+// Whether `fd` is still the file that carries the lock. Another descriptor of the
+// lock file opened and closed here leaves the lock on `fd` as it is.
+bool carriesLock(int fd, const std::string& lockName) {
+    struct stat held {};
+    struct stat there {};
+    if (::fstat(fd, &held) != 0) return false;
+    const int at = openLockFile(lockName, 0);
+    const bool found =
+        at >= 0 ? ::fstat(at, &there) == 0 : ::stat(folderOf(lockName).c_str(), &there) == 0;
+    if (at >= 0) ::close(at);
+    return found && sameFile(held, there);
 }
 
 }  // namespace

@@ -105,6 +105,18 @@ TEST_F(FolderClaimTest, ALockRemovedOrReplacedIsNoLongerHeld) {
     }
 }
 
+// A lock file planted where the player may not open it leaves the folder to
+// carry the lock, for every table alike, and keeps it there at each look.
+TEST_F(FolderClaimTest, ALockFileThePlayerMayNotOpenLeavesTheFolderToCarryIt) {
+    writeBytes("Korvane.lock", "");
+    ::chmod(lock().c_str(), 0);
+    EXPECT_TRUE(asOrdinaryUser([&] {
+        FolderClaim first, second;
+        return first.take(lock()) == Claim::Held && second.take(lock()) == Claim::HeldElsewhere &&
+               first.take(lock()) == Claim::Held && !first.takenAnew();
+    }));
+}
+
 // The folder may take no lock at all: execute-only, it can be neither listed nor
 // written, so no lock file can be made and the folder cannot be opened.
 TEST_F(FolderClaimTest, AFolderThatTakesNoLockSaysSo) {

@@ -41,13 +41,37 @@ class CashClaim : public ScratchFolder {
             name += (i ? "~" : "") + parts[i];
         return name;
     }
-    // A process that has ended, and one that lives until the test ends.
+    // A process that has ended.
     static std::string endedPid() {
         const pid_t child = ::fork();
         if (child == 0) ::_exit(0);
         ::waitpid(child, nullptr, 0);
         return std::to_string(child);
     }
+    // A process that lives until the test is over, however it ends.
+    struct Living {
+        Living() : pid(::fork()) {
+            if (pid == 0) {
+                ::pause();
+                ::_exit(0);
+            }
+        }
+        ~Living() {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+        // Its start, the 22nd field of its stat line.
+        std::string start() const {
+            std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+            std::string line, field;
+            std::getline(stat, line);
+            std::istringstream fields(line.substr(line.rfind(')') + 1));
+            for (int n = 3; n <= 22; ++n)
+                fields >> field;
+            return field;
+        }
+        const pid_t pid;
+    };
 };
 
 TEST_F(CashClaim, TablesReachingOneFileThroughLinksMeetAtOneLock) {
@@ -85,32 +109,20 @@ TEST_F(CashClaim, ALockTakenBackNeverLetsATableWriteOverAnothersCash) {
 }
 
 TEST_F(CashClaim, TheSweepTakesOnlyWhatAKilledSaveOfThisFileLeft) {
-    const pid_t live = ::fork();
-    if (live == 0) {
-        ::pause();
-        ::_exit(0);
-    }
-    std::string liveStart;
-    {
-        std::ifstream stat("/proc/" + std::to_string(live) + "/stat");
-        std::string line;
-        std::getline(stat, line);
-        std::istringstream fields(line.substr(line.rfind(')') + 1));
-        for (int n = 3; n <= 22; ++n)
-            fields >> liveStart;
-    }
+    const Living living;
+    const std::string live = std::to_string(living.pid);
     const std::string ended = endedPid();
     const std::vector<std::string> swept{
         freshName("Korvane.cash", {{2, ended}}),
         freshName("Korvane.cash", {{1, "0123456789abcdef"}}),  // before the machine restarted
-        freshName("Korvane.cash", {{2, std::to_string(live)}, {3, "1"}}),  // a reused number
+        freshName("Korvane.cash", {{2, live}, {3, "1"}}),      // a reused number
     };
     const std::vector<std::string> kept{
         ".korvane-backup",
         ".korvane-Ab3xYz",
         "Korvane.cash~korvane-save~x",
         freshName("Korvane.cash", {}),  // this very process
-        freshName("Korvane.cash", {{2, std::to_string(live)}, {3, liveStart}}),
+        freshName("Korvane.cash", {{2, live}, {3, living.start()}}),
         freshName("Korvane.cash", {{0, "another-machine"}, {2, ended}}),
         freshName("Other.cash", {{2, ended}}),
         freshName("Korvane.cash", {{2, ended}, {4, "Zz9"}}) + "~more",
@@ -136,8 +148,6 @@ TEST_F(CashClaim, TheSweepTakesOnlyWhatAKilledSaveOfThisFileLeft) {
         EXPECT_EQ(bytesOf(name), "my backup: 250000") << name;
     EXPECT_EQ(bytesOf(linked), "mine");
     EXPECT_TRUE(exists(folderNamed));
-    ::kill(live, SIGKILL);
-    ::waitpid(live, nullptr, 0);
 }
 
 // In a folder shared with another user, what a killed save of theirs left is

@@ -15,6 +15,7 @@ bool Form1::claimCashFile() {
                BoxIcon::Stop);
     if (claim != Claim::HeldElsewhere) return true;
     standsDown_ = true;
+    if (raiseOpenTable && raiseOpenTable()) return false;  // the player sees the open one
     msgBox(tableAlreadyOpenText(language(), files.location(kCashFileName)), BoxButtons::Ok,
            BoxIcon::Stop);
     return false;

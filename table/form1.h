@@ -92,6 +92,9 @@ class Form1 : public TableWindow, public TableState {
     // Runs after every event the table handles (an input, a timer's tick) and
     // before every box it opens, so whatever shows the table brings it up to date.
     std::function<void()> afterEvent;
+    // Another table holds the cash file: asks that table's window to come to the
+    // front, true when it did, so that this one goes without a box.
+    std::function<bool()> raiseOpenTable;
 
     const Services& services() const { return services_; }
     // The language in force, as the caption of Command1 tells it.

@@ -4,9 +4,12 @@
 # removed or replaced while a table plays, one file reached through a link from
 # two folders, and a folder that takes no lock.
 set -euo pipefail
-drive=$(readlink -f "$1")
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/korvane-lock-XXXXXX")
 chmod 755 "$scratch"
+# Run from the scratch folder, which "nobody" can reach even when the build tree
+# lies in a home no one else may enter.
+drive=$scratch/korvane-drive
+cp "$1" "$drive"
 held_pid=
 cleanup() {
     [ -n "$held_pid" ] && kill "$held_pid" 2>/dev/null || true
@@ -132,6 +135,8 @@ as=
 [ "$(id -u)" = 0 ] && as=65534
 if [ -n "$as" ] && ! command -v setpriv >/dev/null; then
     echo "skipped: a folder of mode 0111, which needs setpriv (util-linux) to play as nobody"
+elif [ -n "$as" ] && ! setpriv --reuid=$as --regid=$as --clear-groups test -x "$drive"; then
+    echo "skipped: a folder of mode 0111: nobody cannot reach $scratch (TMPDIR must be open to others)"
 else
     [ -n "$as" ] && chown -R $as:$as "$folder"
     chmod 111 "$folder"

@@ -112,6 +112,20 @@ TEST_F(GameProcess, ASignalEndsTheGameWithABoxOpen) {
     EXPECT_EQ(readAll(path("Korvane.cash")), tooLarge);
 }
 
+// A repayment the player agreed to is in the file before its receipt opens: a
+// signal while the receipt is open saves it, not the cash from before.
+TEST_F(GameProcess, ASignalWithARepaymentsReceiptOpenKeepsThePayment) {
+    lay("Korvane.cash", "5000\r\n1000\r\n");
+    QProcess probe;  // starts a round, says yes to the payback, leaves the receipt open
+    probe.setArguments({QStringLiteral("start")});
+    start(probe, QStringLiteral(KORVANE_BOX_PROBE));
+    ASSERT_TRUE(probe.waitForReadyRead(10000));
+    ASSERT_EQ(probe.readLine().trimmed(), QByteArray("box open"));
+    EXPECT_EQ(readAll(path("Korvane.cash")), QByteArray("3750\r\n0\r\n"));
+    ASSERT_GE(signalAndTime(probe, SIGTERM), 0) << "the box held the game";
+    EXPECT_EQ(readAll(path("Korvane.cash")), QByteArray("3750\r\n0\r\n"));
+}
+
 // Two tables on one purse would create or lose money: the second stays out.
 TEST_F(GameProcess, ASecondTableInTheFolderStaysOut) {
     ASSERT_TRUE(

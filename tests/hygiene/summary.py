@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The closing lines of `make test`: every test that was skipped with its reason,
 then one count over all the ctest runs whose JUnit reports are given."""
+import os
 import sys
 import xml.etree.ElementTree as ET
 
@@ -20,6 +21,7 @@ def reason(output):
 
 passed = failed = skipped = 0
 for report in sys.argv[1:]:
+    tree = os.path.basename(os.path.dirname(os.path.abspath(report)))
     for case in ET.parse(report).getroot().iter("testcase"):
         status = case.get("status")
         if status == "run":
@@ -29,6 +31,6 @@ for report in sys.argv[1:]:
         else:
             skipped += 1
             out = case.findtext("system-out") or ""
-            print(f"skipped: {case.get('name')}: {reason(out)}")
+            print(f"skipped: {case.get('name')} in {tree}/: {reason(out)}")
 print(f"tests: {passed} passed, {failed} failed, {skipped} skipped")
 sys.exit(1 if failed or passed == 0 else 0)

@@ -34,7 +34,7 @@ EM_JS(void, js_check, (const char* id, int value), {
 EM_JS(void, js_range, (const char* id, int min, int max, int value, int small, int large), {
     Module.page.setRange(UTF8ToString(id), min, max, value, small, large);
 });
-EM_JS(void, js_title, (const char* title), { document.title = UTF8ToString(title); });
+EM_JS(void, js_title, (const char* title), { Module.page.setTitle(UTF8ToString(title)); });
 EM_JS(void, js_size, (int width, int height, const char* back), {
     Module.page.setSize(width, height, UTF8ToString(back));
 });
@@ -80,10 +80,8 @@ EM_JS(char*, js_opened, (int* length, char** name), {
 });
 EM_JS(void, js_stand_down, (), { Module.page.standDown(); });
 EM_JS(void, js_tell_storage, (const char* note), { Module.page.tellStorage(UTF8ToString(note)); });
-EM_JS(double, js_seconds, (), {
-    const d = new Date();
-    return d.getHours() * 3600 + d.getMinutes() * 60 + d.getSeconds() + d.getMilliseconds() / 1000;
-});
+EM_JS(double, js_seconds, (), { return Module.page.secondsSinceMidnight(); });
+EM_JS(double, js_now, (), { return Module.page.now(); });
 // clang-format on
 
 namespace korvane::page {
@@ -177,7 +175,7 @@ void tellStorage(const std::string& note) {
 }
 
 double now() {
-    return emscripten_get_now();
+    return js_now();
 }
 double secondsSinceMidnight() {
     return js_seconds();

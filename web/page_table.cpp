@@ -26,15 +26,16 @@ PageTable::PageTable()
       form_(Services{boxes_, sound_, files_, random_, timers_, timers_}) {}
 
 void PageTable::run() {
-    view_ = std::make_unique<PageView>(form_);
-    form_.afterEvent = [this] { view_->refresh(); };
-    view_->refresh();
+    // The table is first shown once its start-up has sized the window, so nothing
+    // that lies outside it is ever seen; a box at start-up opens over an empty page.
     form_.Form_Load();
-    view_->refresh();
     if (form_.standsDown()) {
         page::standDown();
         return;
     }
+    view_ = std::make_unique<PageView>(form_);
+    form_.afterEvent = [this] { view_->refresh(); };
+    view_->refresh();
     for (Widget* widget : form_.widgets())
         byId_[elementId(widget->name())] = widget;
     std::string ignored;

@@ -116,9 +116,24 @@
             }
             element.append(c);
         }
-        if (key) element.accessKey = key.toLowerCase();
-        else element.removeAttribute("accesskey");
+        if (key) element.setAttribute("aria-keyshortcuts", "Alt+" + key.toUpperCase());
+        else element.removeAttribute("aria-keyshortcuts");
     }
+
+    // Alt and a button's access key press it, wherever the focus is. A browser
+    // may keep Alt+1 and Alt+2 for its tabs: Alt+Shift with the same key is the
+    // page's too, as the key's place on the keyboard is what counts.
+    window.addEventListener("keydown", (e) => {
+        if (!e.altKey || e.ctrlKey || e.metaKey) return;
+        const key = e.code.startsWith("Digit") ? e.code.slice(5) : e.code.startsWith("Key") ? e.code.slice(3) : "";
+        if (!key) return;
+        for (const button of tableElement.querySelectorAll("button")) {
+            if (button.getAttribute("aria-keyshortcuts") !== "Alt+" + key) continue;
+            e.preventDefault();
+            if (!button.hidden && !button.disabled) events.post("click " + button.id);
+            return;
+        }
+    });
 
     const makers = {
         label() {
@@ -201,6 +216,9 @@
         claimed: 2,
         opened: null,
 
+        setTitle(title) {
+            document.title = title;
+        },
         setSize(width, height, back) {
             tableWidth = width;
             tableHeight = height;
@@ -339,6 +357,13 @@
         },
         tellStorage(note) {
             document.getElementById("storageNote").textContent = note;
+        },
+        now() {
+            return performance.now();
+        },
+        secondsSinceMidnight() {
+            const d = new Date();
+            return d.getHours() * 3600 + d.getMinutes() * 60 + d.getSeconds() + d.getMilliseconds() / 1000;
         },
     };
 

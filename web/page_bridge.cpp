@@ -38,6 +38,14 @@ EM_JS(void, js_title, (const char* title), { Module.page.setTitle(UTF8ToString(t
 EM_JS(void, js_size, (int width, int height, const char* back), {
     Module.page.setSize(width, height, UTF8ToString(back));
 });
+EM_JS(void, js_stop, (const char* id, int order), { Module.page.setStop(UTF8ToString(id), order); });
+EM_JS(void, js_focus, (const char* id), { Module.page.focus(UTF8ToString(id)); });
+EM_JS(char*, js_focused, (), { return allocateUTF8(Module.page.focused()); });
+EM_JS(void, js_spoken, (const char* id, const char* role, const char* name, const char* description,
+                        int checked), {
+    Module.page.setSpoken(UTF8ToString(id), UTF8ToString(role), UTF8ToString(name),
+                          UTF8ToString(description), checked !== 0);
+});
 EM_ASYNC_JS(char*, js_next_event, (double milliseconds), {
     const event = await Module.page.nextEvent(milliseconds);
     return allocateUTF8(event);
@@ -122,6 +130,20 @@ void setTitle(const std::string& title) {
 }
 void setSize(int width, int height, const std::string& back) {
     js_size(width, height, back.c_str());
+}
+
+void setStop(const std::string& id, int order) {
+    js_stop(id.c_str(), order);
+}
+void focus(const std::string& id) {
+    js_focus(id.c_str());
+}
+std::string focused() {
+    return taken(js_focused());
+}
+void setSpoken(const std::string& id, const std::string& role, const std::string& name,
+               const std::string& description, bool checked) {
+    js_spoken(id.c_str(), role.c_str(), name.c_str(), description.c_str(), checked);
 }
 
 std::string nextEvent(double milliseconds) {

@@ -34,8 +34,12 @@ void PageTable::run() {
         return;
     }
     view_ = std::make_unique<PageView>(form_);
-    form_.afterEvent = [this] { view_->refresh(); };
-    view_->refresh();
+    access_ = std::make_unique<PageAccess>(form_);
+    form_.afterEvent = [this] {
+        view_->refresh();
+        access_->refresh();
+    };
+    form_.afterEvent();
     for (Widget* widget : form_.widgets())
         byId_[elementId(widget->name())] = widget;
     std::string ignored;
@@ -65,6 +69,10 @@ void PageTable::handle(const std::string& event) {
         form_.endBetDrag();
     } else if (what == "scroll") {
         form_.scrollTo(value);
+    } else if (what == "key") {
+        std::string repeat;
+        words >> repeat;
+        access_->key(target, repeat == "repeat");
     } else if (what == "save") {
         form_.writeCashFile();
     } else if (what == "offer") {
@@ -82,7 +90,7 @@ void PageTable::offerCash() {
 }
 
 void PageTable::tell(const std::string& text, BoxButtons buttons, BoxIcon icon) {
-    view_->refresh();
+    form_.afterEvent();
     boxes_.show({text, "", buttons, icon});
 }
 
@@ -100,14 +108,14 @@ void PageTable::openCash() {
         return tell(openedCashEmpty(language, name), BoxButtons::Ok, BoxIcon::Information);
     const CashAndDebt now{form_.Label10.caption, form_.Debt};
     const CashAndDebt then = takenOver(opened.content, now);
-    view_->refresh();
+    form_.afterEvent();
     const BoxRequest question{openedCashQuestion(language, name, now, then), "", BoxButtons::YesNo,
                               BoxIcon::None};
     if (boxes_.show(question) != BoxAnswer::Yes) return;
     form_.Label10.caption = then.cash;
     form_.Debt = then.debt;
     const FileResult saved = form_.writeCashFile();
-    view_->refresh();
+    form_.afterEvent();
     if (!saved.ok)
         tell(cashNotSavedText(form_.language(), kCashFileName, saved.reason, saved.left, true),
              BoxButtons::Ok, BoxIcon::Stop);

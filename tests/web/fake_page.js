@@ -20,6 +20,7 @@ const fake = {
     askedInBox: 0,
     stoodDown: false,
     note: "",
+    focus: "",
     step: 0,
     file: null,
     failures: 0,
@@ -100,6 +101,25 @@ const scenarios = {
                   "the settlement's loan offer opens over the rules box");
             check(loan && loan.closedAt < rules.closedAt, "the inner box closes first");
             check(status() === "DU TABTE", "the round is lost: " + status());
+        },
+    },
+    keys: {
+        storage: "1000\r\n0\r\n",
+        steps: [[() => true, "key AltS"],
+                [() => status() === "Your Turn", "key Space"],
+                [() => element("Picture2_2").shown || status() !== "Your Turn", "key Alt2"],
+                [() => element("Command3").enabled, null]],
+        finish() {
+            check(element("Picture2_2").everShown, "Space on Deal dealt a card");
+            check(element("Picture1_0").name === "Face-down card" || status() !== "Your Turn",
+                  "the hole card is told only as face down");
+            check(fake.focus === "Command3", "the focus is back on Start: " + fake.focus);
+            check(element("Command1").name === "Deal a card" && element("Command1").role === "button",
+                  "Deal is told as the desktop tells it");
+            for (const id of ["Label16", "Label17"])
+                check(!element(id).everSpoken && !(element(id).stop > 0), id + " stays secret");
+            check(element("Check1").stop < 0 || element("Check1").stop > element("Command3").stop,
+                  "Sounds comes after Start in the Tab order");
         },
     },
     secondTab: {
@@ -268,6 +288,21 @@ Module.page = {
     },
     tellStorage(note) {
         fake.note = note;
+    },
+    setStop(id, order) {
+        fake.elements.get(id).stop = order;
+    },
+    focus(id) {
+        fake.focus = id;
+    },
+    focused() {
+        return fake.focus;
+    },
+    setSpoken(id, role, name, description, checked) {
+        const e = fake.elements.get(id);
+        if (!e) return;  // the deck's lists have no element
+        Object.assign(e, { role, name, description, checked });
+        if (role) e.everSpoken = true;
     },
     now() {
         return fake.clock;

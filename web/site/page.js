@@ -120,19 +120,36 @@
         else element.removeAttribute("aria-keyshortcuts");
     }
 
-    // Alt and a button's access key press it, wherever the focus is. A browser
-    // may keep Alt+1 and Alt+2 for its tabs: Alt+Shift with the same key is the
-    // page's too, as the key's place on the keyboard is what counts.
-    window.addEventListener("keydown", (e) => {
-        if (!e.altKey || e.ctrlKey || e.metaKey) return;
-        const key = e.code.startsWith("Digit") ? e.code.slice(5) : e.code.startsWith("Key") ? e.code.slice(3) : "";
-        if (!key) return;
-        for (const button of tableElement.querySelectorAll("button")) {
-            if (button.getAttribute("aria-keyshortcuts") !== "Alt+" + key) continue;
-            e.preventDefault();
-            if (!button.hidden && !button.disabled) events.post("click " + button.id);
-            return;
+    // The table's keys go to the table, which decides what each does: on its
+    // controls the arrows, Page Up and Down, Home, End, Space and Enter; anywhere
+    // F1 and Alt with a button's access key. A browser may keep Alt+1 and Alt+2
+    // for its tabs: Alt+Shift with the same key is the page's too, as the key's
+    // place on the keyboard is what counts. Tab goes round the stops the table
+    // numbers, then on to the buttons beside it.
+    const onControl = {
+        ArrowLeft: "Left", ArrowRight: "Right", ArrowUp: "Up", ArrowDown: "Down",
+        PageUp: "PageUp", PageDown: "PageDown", Home: "Home", End: "End", " ": "Space",
+        Enter: "Enter",
+    };
+    function tableKey(e) {
+        if (e.altKey && !e.ctrlKey && !e.metaKey) {
+            const keys = { KeyS: "AltS", Digit1: "Alt1", Digit2: "Alt2" };
+            return keys[e.code] || "";
         }
+        if (e.ctrlKey || e.metaKey || e.altKey) return "";
+        if (e.key === "F1") return "F1";
+        return page.focused() ? onControl[e.key] || "" : "";
+    }
+    window.addEventListener("keydown", (e) => {
+        if (page.boxes.length > 0 || events.stoodDown) return;
+        const name = tableKey(e);
+        if (!name) return;
+        e.preventDefault();
+        events.post("key " + name + (e.repeat ? " repeat" : ""));
+    });
+    // A Space let go on a button or the switch would click it once more.
+    window.addEventListener("keyup", (e) => {
+        if (e.key === " " && page.focused()) e.preventDefault();
     });
 
     const makers = {
@@ -355,6 +372,39 @@
             tableElement.inert = true;
             for (const id of ["saveCash", "openCash"]) document.getElementById(id).disabled = true;
         },
+        setStop(id, order) {
+            const e = elements.get(id);
+            (e.querySelector("input") || e).tabIndex = order > 0 ? order : -1;
+        },
+        focus(id) {
+            const e = elements.get(id);
+            if (e) (e.querySelector("input") || e).focus({ preventScroll: true });
+        },
+        focused() {
+            const a = document.activeElement;
+            const control = a && a.closest ? a.closest("#table [data-control]") : null;
+            return control ? control.dataset.control : "";
+        },
+        // What a control tells a screen reader, as the table words it; no role:
+        // nothing at all.
+        setSpoken(id, role, name, description, checked) {
+            const e = elements.get(id);
+            if (!e) return;
+            const target = e.querySelector("input") || e;
+            const native = target.tagName === "BUTTON" || target.tagName === "INPUT";
+            if (!role) {
+                e.setAttribute("aria-hidden", "true");
+                if (e.tagName === "IMG") e.alt = "";
+                return;
+            }
+            e.removeAttribute("aria-hidden");
+            if (!native && role !== "img") target.setAttribute("role", role);
+            if (e.tagName === "IMG" && role === "img") e.alt = name;
+            else target.setAttribute("aria-label", name);
+            if (description) target.setAttribute("aria-description", description);
+            else target.removeAttribute("aria-description");
+            if (role === "radio") target.setAttribute("aria-checked", checked ? "true" : "false");
+        },
         tellStorage(note) {
             document.getElementById("storageNote").textContent = note;
         },
@@ -557,12 +607,7 @@
         });
     }
 
-    window.Module = {
-        page,
-        onRuntimeInitialized() {
-            tableElement.removeAttribute("aria-busy");
-        },
-    };
+    window.Module = { page };
     claimTable().then((claimed) => {
         page.claimed = claimed;
         const core = document.createElement("script");

@@ -217,10 +217,26 @@
         },
     };
 
+    // A card drawn larger than its own pixels, by the screen or by the table's
+    // scale, comes from the art made at twice the size, so it stays crisp.
+    let sharp = false;
+    function drawPicture(e) {
+        const image = "images/" + e.dataset.image;
+        // The srcset alone, as a src would stand beside it as a 1x choice.
+        e.removeAttribute("src");
+        e.srcset = sharp ? image + "@2x.png 2x" : image + ".png 1x";
+    }
+
     function fit() {
         if (!tableWidth) return;
         const room = Math.max(1, window.innerHeight - cashBar.offsetHeight);
         const scale = Math.min(window.innerWidth / tableWidth, room / tableHeight);
+        const nowSharp = scale * window.devicePixelRatio > 1.01;
+        if (nowSharp !== sharp) {
+            sharp = nowSharp;
+            for (const e of elements.values())
+                if (e.tagName === "IMG" && e.dataset.image && e.dataset.image !== "none") drawPicture(e);
+        }
         tableElement.style.transform = "scale(" + scale + ")";
         stage.style.width = tableWidth * scale + "px";
         stage.style.height = tableHeight * scale + "px";
@@ -291,13 +307,13 @@
         },
         setPicture(id, image) {
             const e = elements.get(id);
+            e.dataset.image = image;
             if (image === "none") {
                 e.removeAttribute("src");
                 e.removeAttribute("srcset");
                 return;
             }
-            e.srcset = "images/" + image + ".png 1x, images/" + image + "@2x.png 2x";
-            e.src = "images/" + image + ".png";
+            drawPicture(e);
         },
         setCheck(id, value) {
             elements.get(id).querySelector("input").checked = value === 1;
@@ -596,14 +612,17 @@
                 resolve(2);
                 return;
             }
-            navigator.locks.request("Korvane.lock", { ifAvailable: true }, (lock) => {
+            // A page closed a moment ago may still be letting go: a second waits for
+            // it a little before it stands down.
+            const options = AbortSignal.timeout ? { signal: AbortSignal.timeout(1500) } : { ifAvailable: true };
+            navigator.locks.request("Korvane.lock", options, (lock) => {
                 if (!lock) {
                     resolve(1);
                     return undefined;
                 }
                 resolve(0);
                 return new Promise(() => {});  // held for the page's life
-            }).catch(() => resolve(2));
+            }).catch((e) => resolve(e && (e.name === "AbortError" || e.name === "TimeoutError") ? 1 : 2));
         });
     }
 

@@ -175,7 +175,11 @@
             if (e.tagName === "BUTTON") putCaption(e, text);
             else if (e.classList.contains("frame")) e.querySelector(".frame-caption").textContent = text;
             else if (e.classList.contains("check")) e.querySelector("span").textContent = text;
-            else if (e.classList.contains("label")) e.textContent = text;
+            else if (e.classList.contains("label")) {
+                e.textContent = text;
+                // A text that does not fit its label is whole in its tooltip.
+                e.title = !e.hidden && (e.scrollHeight > e.clientHeight + 1 || e.scrollWidth > e.clientWidth + 1) ? text : "";
+            }
         },
         setLook(id, back, fore, family, pixels, bold, align) {
             const e = elements.get(id);

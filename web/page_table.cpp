@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_table.h"
 
+#include <cstdlib>
 #include <sstream>
 
 #include "bank/cash_import.h"
@@ -30,6 +31,9 @@ void PageTable::run() {
     // that lies outside it is ever seen; a box at start-up opens over an empty page.
     form_.Form_Load();
     if (form_.standsDown()) {
+        // The page stays, as a browser's tab cannot close itself: it says why it is empty.
+        const std::string told = tableAlreadyOpenText(form_.language(), kCashFileName);
+        page::tellStorage(told.substr(0, told.find('\r')));
         page::standDown();
         return;
     }

@@ -130,6 +130,7 @@ const scenarios = {
                       "The table is already open in another window"), "the player is told");
             check(fake.stoodDown && fake.asked.length === 0, "the page plays nothing");
             check(fake.writes.length === 0, "nothing is stored");
+            check(fake.note.startsWith("The table is already open"), "the page says why: " + fake.note);
         },
     },
     blockedStorage: {

@@ -35,7 +35,9 @@ EM_JS(void, js_check, (const char* id, int value), {
 EM_JS(void, js_range, (const char* id, int min, int max, int value, int small, int large), {
     Module.page.setRange(korvaneText(id), min, max, value, small, large);
 });
-EM_JS(void, js_title, (const char* title), { Module.page.setTitle(korvaneText(title)); });
+EM_JS(void, js_title, (const char* title, int danish), {
+    Module.page.setTitle(korvaneText(title), danish !== 0);
+});
 EM_JS(void, js_size, (int width, int height, const char* back), {
     Module.page.setSize(width, height, korvaneText(back));
 });
@@ -123,8 +125,8 @@ void setCheck(const std::string& id, int value) {
 void setRange(const std::string& id, int min, int max, int value, int small, int large) {
     js_range(id.c_str(), min, max, value, small, large);
 }
-void setTitle(const std::string& title) {
-    js_title(title.c_str());
+void setTitle(const std::string& title, bool danish) {
+    js_title(title.c_str(), danish);
 }
 void setSize(int width, int height, const std::string& back) {
     js_size(width, height, back.c_str());

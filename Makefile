@@ -4,6 +4,8 @@
 
 BUILD    ?= build
 ASAN     ?= build-asan
+WEB      ?= build-web
+WEB_PORT ?= 8023
 DEB      ?= build-deb
 FUZZ_SECONDS ?= 120
 JOBS     ?= 2
@@ -19,14 +21,17 @@ PLAY_PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev lib
 # Xvfb, AT-SPI, pyatspi and a D-Bus session for the round a screen-reader user plays,
 # and x11-utils to see which window a second launch brought to the front.
 PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-dev dpkg-dev file lintian appstream \
-            desktop-file-utils man-db locales strace xvfb x11-utils at-spi2-core python3-pyatspi dbus-daemon
+            desktop-file-utils man-db locales strace xvfb x11-utils at-spi2-core python3-pyatspi dbus-daemon \
+            emscripten nodejs
+# The page: the core compiled to WebAssembly, and the fonts it serves.
+WEB_PACKAGES := cmake make emscripten nodejs fonts-liberation2
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 SHELL    := /bin/bash
 # The build's own makes say nothing about the folders they enter.
 MAKEFLAGS += --no-print-directory
 
 .PHONY: play test sanitize fuzz bench build deps play-deps locales deb deb-check spdx screenshot \
-        format clean
+        format clean web web-serve
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -140,6 +145,21 @@ bench: build
 	$(BUILD)/bench/rounds_bench
 	$(BUILD)/bench/qt_bench
 
+# The table as a web page: a folder of static files in $(WEB)/site. emcc runs on
+# Debian's node only with Debian's modules, and emcmake's own test emulator passes
+# node 20 a flag it refuses, so ours is plain node.
+web:
+	$(call install_missing,$(WEB_PACKAGES))
+	@[ -f $(WEB)/CMakeCache.txt ] || NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB) \
+	    -DCMAKE_BUILD_TYPE=Release -DKORVANE_WITH_QT=OFF -DBUILD_TESTING=OFF \
+	    -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node) --log-level=WARNING >/dev/null
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB) -j$(JOBS) --target korvane-web
+	@echo "The page is in $(WEB)/site"
+
+# Plays the page at http://127.0.0.1:$(WEB_PORT)/ until Ctrl+C.
+web-serve: web
+	python3 -m http.server --bind 127.0.0.1 --directory $(WEB)/site $(WEB_PORT)
+
 # Renews the pictures of the table in the README.
 screenshot: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/window/window_test --gtest_filter='*Screenshot*'
@@ -155,4 +175,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(DEB)
+	rm -rf $(BUILD) $(ASAN) $(DEB) $(WEB)

@@ -45,10 +45,12 @@ QString RaiseChannel::address(const QString& folder) {
     if (where.isEmpty()) return {};
     // The same folder by any path, through links too, is the same table.
     const QString canonical = QDir(folder).canonicalPath();
+    // A socket's name holds about a hundred bytes, and the server makes its
+    // socket a few bytes deeper still: 64 bits of the hash tell folders apart.
     const QByteArray key =
         QCryptographicHash::hash(QFile::encodeName(canonical), QCryptographicHash::Sha256)
             .toHex()
-            .left(32);
+            .left(16);
     return where + QStringLiteral("/table-") + QString::fromLatin1(key);
 }
 

@@ -31,7 +31,8 @@ metainfo=$(ls "$usr"/share/metainfo/*.metainfo.xml)
 desktop_id=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
 desktop=$usr/share/applications/$desktop_id
 bash "$here/check_metadata.sh" "$desktop" "$metainfo" <(zcat "$usr/share/man/man6/korvane.6.gz")
-appstreamcli validate-tree --no-net "$root" || fail "the installed tree does not validate"
+. "$(dirname "$0")/appstream.sh"
+appstream_validate validate-tree "$root" || fail "the installed tree does not validate"
 
 echo "== every file where the metadata says"
 expect() { [ -e "$usr/$1" ] || fail "$2 names $1, which the package does not hold"; }

@@ -25,7 +25,7 @@ SHELL    := /bin/bash
 MAKEFLAGS += --no-print-directory
 
 .PHONY: play test sanitize fuzz bench build deps play-deps locales deb deb-check spdx screenshot \
-        format clean
+        format clean web-deps web-test
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -128,6 +128,20 @@ deb: deps
 # metadata, where every file lands, and no path of this machine inside.
 deb-check: deb
 	tests/package/check_deb.sh $(DEB)/korvane_*.deb "$(CURDIR)" "$(CURDIR)/$(DEB)"
+
+# The browser tests drive Debian's chromium through the one npm package named in
+# tests/web/package-lock.json, installed from the lock alone when the lock changes.
+WEB_PACKAGES := chromium nodejs npm
+WEB_DRIVER := tests/web/node_modules/.package-lock.json
+$(WEB_DRIVER): tests/web/package-lock.json
+	cd tests/web && npm ci --ignore-scripts --no-audit --no-fund
+web-deps:
+	$(call install_missing,$(WEB_PACKAGES))
+	@$(MAKE) $(WEB_DRIVER)
+
+# The page in chromium: every case of tests/web, against the site `make web` built.
+web-test: build web-deps
+	cd $(BUILD) && KORVANE_WEB_REQUIRED=1 ctest -L web --output-on-failure -j$(JOBS)
 
 bench: build
 	$(BUILD)/bench/rounds_bench

@@ -143,9 +143,11 @@ web-deps:
 web-test: build web-deps
 	cd $(BUILD) && KORVANE_WEB_REQUIRED=1 ctest -L web --output-on-failure -j$(JOBS)
 
-bench: build
+bench: build web-deps
 	$(BUILD)/bench/rounds_bench
 	$(BUILD)/bench/qt_bench
+	bench/web/build_minimal.sh $(BUILD)/bench/web-minimal
+	node bench/web/web_bench.mjs build-web $(BUILD)/bench/web-minimal $(BUILD)/bench/web-work
 
 # Renews the pictures of the table in the README.
 screenshot: build

@@ -2,6 +2,9 @@
 // Debian's chromium, headless, with a fresh profile in the case's folder and
 // nothing of its own on the network; every request a page makes is watched.
 import { chromium } from 'playwright-core';
+
+// The bench launches its own browser with the same flags.
+export { chromium };
 import { mkdirSync } from 'node:fs';
 import path from 'node:path';
 

@@ -33,10 +33,12 @@ function fileFor(root, url) {
     return inside.startsWith('..') || path.isAbsolute(inside) ? null : file;
 }
 
-async function answer(root, request, response) {
+async function answer(root, extra, request, response) {
     const file = request.method === 'GET' || request.method === 'HEAD' ? fileFor(root, request.url) : null;
     let body = null;
-    if (file) {
+    if (file && Object.hasOwn(extra, request.url)) {
+        body = Buffer.from(extra[request.url]);
+    } else if (file) {
         try {
             if ((await stat(file)).isFile()) body = await readFile(file);
         } catch {
@@ -57,11 +59,12 @@ async function answer(root, request, response) {
 }
 
 // Serves `root` until close(); `requests` lists every path asked, in order.
-export async function serve(root) {
+// `extra` adds pages of the test's own by path ({'/blank.html': '...'}).
+export async function serve(root, extra = {}) {
     const requests = [];
     const server = createServer((request, response) => {
         requests.push(request.url);
-        answer(path.resolve(root), request, response).catch(() => response.destroy());
+        answer(path.resolve(root), extra, request, response).catch(() => response.destroy());
     });
     await new Promise((resolve, reject) => {
         server.once('error', reject);

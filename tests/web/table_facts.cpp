@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints what the core says of the table after a few driver commands: the client
-// area, and for each control its place on the window and what a screen reader is
-// told. The browser tests hold the page against it, so both read one table.
-//   web_table_facts 'load' 'click Picture4(1)' ...
+// Plays driver commands on the core and prints, as one JSON object, what the
+// desktop would show: the client area; for each control its place on the window
+// and what a screen reader is told; the lines the driver said (boxes, sounds,
+// values); and the files the table left, in hex. The browser tests hold the page
+// against it, so the page and the desktop answer to one table.
+//   web_table_facts [--file NAME=PATH]... 'load' 'click Picture4(1)' ...
 #include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -67,6 +71,37 @@ void printControl(const Form1& form, const Widget& w) {
               << ",\"checked\":" << (s.checked ? "true" : "false") << '}';
 }
 
+void printLines(const std::string& text) {
+    std::istringstream lines(text);
+    const char* comma = "";
+    for (std::string line; std::getline(lines, line); comma = ",")
+        std::cout << comma << quoted(line);
+}
+
+void printFiles(const MemoryFiles& files) {
+    const char* comma = "";
+    for (const auto& [name, bytes] : files.files) {
+        std::cout << comma << quoted(name) << ":\"";
+        for (const unsigned char c : bytes) {
+            char hex[3];
+            std::snprintf(hex, sizeof hex, "%02x", c);
+            std::cout << hex;
+        }
+        std::cout << '"';
+        comma = ",";
+    }
+}
+
+// "--file NAME=PATH": the table finds the bytes of PATH under NAME.
+bool giveFile(MemoryFiles& files, const std::string& spec) {
+    const auto equals = spec.find('=');
+    if (equals == std::string::npos) return false;
+    std::ifstream in(spec.substr(equals + 1), std::ios::binary);
+    if (!in) return false;
+    files.files[spec.substr(0, equals)].assign(std::istreambuf_iterator<char>(in), {});
+    return true;
+}
+
 }  // namespace
 }  // namespace korvane
 
@@ -74,8 +109,17 @@ int main(int argc, char** argv) {
     korvane::MemoryFiles files;
     std::ostringstream said, errors;
     korvane::Driver driver(files, said, errors);
-    for (int i = 1; i < argc; ++i)
-        driver.execute(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--file" && i + 1 < argc) {
+            if (!korvane::giveFile(files, argv[++i])) {
+                std::cerr << "cannot read " << argv[i] << '\n';
+                return 1;
+            }
+        } else {
+            driver.execute(word);
+        }
+    }
     if (!errors.str().empty()) {
         std::cerr << errors.str();
         return 1;
@@ -89,6 +133,10 @@ int main(int argc, char** argv) {
         korvane::printControl(form, *w);
         comma = ",";
     }
-    std::cout << "]}\n";
+    std::cout << "],\"said\":[";
+    korvane::printLines(said.str());
+    std::cout << "],\"files\":{";
+    korvane::printFiles(files);
+    std::cout << "}}\n";
     return 0;
 }

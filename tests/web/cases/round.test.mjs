@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Rounds on the page, by mouse and by keys, in both languages, with the rules box
+// and the chooser of backs: at each step the page shows what the desktop shows
+// after the same commands.
+import { test, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { scratchFolder, within } from '../lib/scratch.mjs';
+import { tableSession } from '../lib/session.mjs';
+import {
+    aRound, answerBox, boxLines, caption, control, desktop, openTable, parseBox, shortly, shown, spokenOf,
+    waitForBox, waitForText,
+} from '../lib/table.mjs';
+
+const scratch = scratchFolder();
+const sessions = [];
+after(() => Promise.all(sessions.map((s) => s.close())));
+async function session(profile) {
+    const s = await tableSession(scratch, { profile });
+    sessions.push(s);
+    return s;
+}
+
+// The hole card 9 of diamonds, the dealer's 5 of clubs, the player's 10 of spades
+// and 7 of hearts; a hit brings the 2 of hearts (19); the dealer turns to 14,
+// skips a card and draws the 3 of clubs (17) and stops: the player wins.
+const deck = [21, 30, 48, 6, 1, 0, 28];
+const deckCommand = `deck ${deck.join(' ')}`;
+const numbers = ['Label3', 'Label4', 'Label5', 'Label8', 'Label9', 'Label10', 'Label13'];
+const cards = [0, 1, 2, 3, 4].flatMap((k) => [`Picture1(${k})`, `Picture2(${k})`]);
+
+// The captions and the cards on the page against the desktop's after `commands`.
+async function sameAsDesktop(page, commands, when) {
+    const d = desktop(['load', ...commands, ...numbers.map((n) => `get ${n}.Caption`)]);
+    for (const name of numbers) assert.equal(await shown(page, name), d.get(`${name}.Caption`), `${name} ${when}`);
+    const told = await spokenOf(page, cards);
+    for (const c of d.controls.filter((x) => cards.includes(x.name))) {
+        if (c.shown && c.role !== 'none') {
+            assert.equal(told[c.name]?.name, c.spoken, `${c.name} ${when}`);
+            assert.ok(await control(page, c.name).isVisible(), `${c.name} shown ${when}`);
+        } else {
+            assert.ok(!(await control(page, c.name).isVisible()), `${c.name} hidden ${when}`);
+        }
+    }
+    return d;
+}
+
+const settled = (page) => control(page, 'Command3').waitFor({ state: 'visible', timeout: aRound })
+    .then(() => page.waitForFunction(() => !document.getElementById('Command3').disabled, null, { timeout: aRound }));
+
+test('a whole round by mouse with a forced deck plays as on the desktop', within(60), async () => {
+    const s = await session('mouse');
+    const page = await openTable(s.context, s.origin, { deck });
+    await sameAsDesktop(page, [], 'at start-up');
+    await control(page, 'Command3').click();
+    await waitForText(page, 'Label5', 'Shuffling', shortly);
+    await waitForText(page, 'Label5', 'Your Turn');
+    const turn = [deckCommand, 'click Command3', 'wait 3500'];
+    await sameAsDesktop(page, turn, "at the player's turn");
+    await control(page, 'Command1').click();
+    await waitForText(page, 'Label3', '19', shortly);
+    await control(page, 'Command2').click();
+    await waitForText(page, 'Label5', 'YOU WIN');
+    await settled(page);
+    const d = await sameAsDesktop(page, [...turn, 'click Command1', 'click Command2', 'wait 5000'], 'once settled');
+    assert.equal(d.get('Label10.Caption'), '1010');
+    assert.ok(!(await control(page, 'Command1').isEnabled()), 'Deal is off once the round is over');
+    s.assertClean();
+});
+
+test('a round by keys alone: the bet, Start, Deal, Stop and the rules', within(60), async () => {
+    const s = await session('keys');
+    const page = await openTable(s.context, s.origin, { deck });
+    const focused = () => page.evaluate(() => document.activeElement?.id ?? '');
+    const tabTo = async (name) => {
+        for (let i = 0; i < 20 && (await focused()) !== name; ++i) await page.keyboard.press('Tab');
+        assert.equal(await focused(), name, `Tab reaches ${name}`);
+    };
+    await tabTo('HScroll1');
+    for (const [key, bet] of [['ArrowRight', '11'], ['PageUp', '21'], ['PageDown', '11'], ['Home', '0'],
+                              ['End', '100'], ['ArrowLeft', '99'], ['ArrowDown', '98'], ['ArrowUp', '99']]) {
+        await page.keyboard.press(key);
+        await waitForText(page, 'Label13', bet, shortly);
+    }
+    await page.keyboard.press('F1');
+    const rules = await waitForBox(page);
+    assert.equal(rules.title, 'Korvane');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => !document.querySelector('[role="dialog"], [role="alertdialog"]')?.checkVisibility(),
+                               null, { timeout: shortly });
+    await tabTo('Command3');
+    await page.keyboard.press('Enter');
+    await waitForText(page, 'Label5', 'Your Turn');
+    assert.equal(await focused(), 'Command1', "the focus goes to Deal at the player's turn");
+    await page.keyboard.press('Space');
+    await waitForText(page, 'Label3', '19', shortly);
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(), 'Command2');
+    await page.keyboard.press('Enter');
+    await waitForText(page, 'Label5', 'YOU WIN');
+    await settled(page);
+    assert.equal(await focused(), 'Command3', 'the focus goes back to Start');
+    await sameAsDesktop(page, ['scroll HScroll1 99', deckCommand, 'click Command3', 'wait 3500', 'click Command1',
+                               'click Command2', 'wait 5000'], 'after the round by keys');
+    s.assertClean();
+});
+
+test('the Danish table: captions, the round texts and the card names', within(60), async () => {
+    const s = await session('danish');
+    const page = await openTable(s.context, s.origin, { deck });
+    await control(page, 'Picture4(1)').click();
+    const danish = ['Command1', 'Command2', 'Label11', 'Label12', 'Frame4'];
+    const d = desktop(['load', 'click Picture4(1)', ...danish.map((n) => `get ${n}.Caption`)]);
+    for (const name of ['Command1', 'Command2', 'Label11', 'Label12'])
+        assert.equal(await shown(page, name), caption(d.get(`${name}.Caption`)), name);
+    assert.ok((await shown(page, 'Frame4')).includes(d.get('Frame4.Caption')), 'the chooser in Danish');
+    await control(page, 'Command3').click();
+    await waitForText(page, 'Label5', 'Blander kort', shortly);
+    await waitForText(page, 'Label5', 'Din Tur');
+    await sameAsDesktop(page, ['click Picture4(1)', deckCommand, 'click Command3', 'wait 3500'], 'in Danish');
+    // Back to English mid-round: the status line keeps its Danish until it is written again.
+    await control(page, 'Picture4(0)').click();
+    assert.equal(await shown(page, 'Command1'), '1  DEAL');
+    assert.equal(await shown(page, 'Label5'), 'Din Tur');
+    s.assertClean();
+});
+
+test('the rules box in the language in force, line by line', within(40), async () => {
+    const s = await session('rules');
+    const page = await openTable(s.context, s.origin);
+    for (const [flag, commands] of [['Picture4(1)', ['click Picture4(1)']], ['Picture4(0)', ['click Picture4(1)', 'click Picture4(0)']]]) {
+        await control(page, flag).click();
+        await control(page, 'Label11').click();
+        const box = await waitForBox(page);
+        const want = parseBox(desktop(['load', ...commands, 'click Label11']).boxes[0]);
+        assert.equal(box.title, want.title);
+        assert.ok(boxLines(box.text).includes(want.text), `the rules after ${flag}:\n${box.text}`);
+        assert.deepEqual(box.buttons, ['OK']);
+        await answerBox(page, 'ok');
+    }
+    s.assertClean();
+});
+
+test('the chooser: opened by the little back, closed by a back, by mouse and by keys', within(40), async () => {
+    const s = await session('chooser');
+    const page = await openTable(s.context, s.origin);
+    const backs = [6, 7, 8, 9, 10].map((k) => `Picture1(${k})`);
+    assert.ok(!(await control(page, 'Frame4').isVisible()), 'the chooser is closed at start-up');
+    await control(page, 'Picture4(2)').click();
+    await control(page, 'Frame4').waitFor({ state: 'visible', timeout: shortly });
+    const open = desktop(['load', 'click Picture4(2)']);
+    const told = await spokenOf(page, backs);
+    for (const c of open.controls.filter((x) => backs.includes(x.name))) {
+        assert.equal(told[c.name]?.name, c.spoken, c.name);
+        assert.equal(Boolean(told[c.name]?.checked === 'true' || told[c.name]?.checked === true), c.checked, `${c.name} in use`);
+    }
+    await control(page, 'Picture1(7)').click();
+    await control(page, 'Frame4').waitFor({ state: 'hidden', timeout: shortly });
+    await control(page, 'Picture4(2)').click();
+    await control(page, 'Frame4').waitFor({ state: 'visible', timeout: shortly });
+    const chosen = desktop(['load', 'click Picture4(2)', 'click Picture1(7)', 'click Picture4(2)']);
+    const inUse = chosen.controls.find((c) => backs.includes(c.name) && c.checked).name;
+    const now = await spokenOf(page, backs);
+    assert.equal(backs.find((b) => now[b]?.checked === 'true' || now[b]?.checked === true), inUse);
+    // By keys: the next back, then chosen.
+    await control(page, inUse).focus();
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await page.evaluate(() => document.activeElement?.id), 'Picture1(8)');
+    await page.keyboard.press('Enter');
+    await control(page, 'Frame4').waitFor({ state: 'hidden', timeout: shortly });
+    assert.deepEqual(await page.locator('[role="dialog"]:visible, [role="alertdialog"]:visible').count(), 0);
+    s.assertClean();
+});

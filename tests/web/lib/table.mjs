@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table's page as the cases see it, and the desktop to hold it against.
+//
+// What the cases ask of the page:
+// - the table is the element #Form1, and every control an element whose id is
+//   its name in the game (Command3, Label10, Picture1(0), HScroll1);
+// - `?deck=N0,N1,...` makes the next shuffle deal card numbers N0, N1, ... at
+//   deal positions 0, 1, ..., as the driver's `deck` command does;
+// - a message box is an element of role dialog or alertdialog, holding its
+//   title, its text with a line a line, and its buttons;
+// - "Save cash file" and "Open cash file" are buttons beside #Form1.
+import { execFileSync } from 'node:child_process';
+import { writeFileSync } from 'node:fs';
+import path from 'node:path';
+
+export const shortly = 10000;  // ms a page has to show what a click or key asked for
+export const aRound = 20000;   // ms a round's timers have to run their course
+
+export const selector = (name) => `[id="${name}"]`;
+export const control = (page, name) => page.locator(selector(name));
+
+export async function openTable(context, origin, { deck, query = '' } = {}) {
+    const page = context.pages()[0] ?? (await context.newPage());
+    const params = new URLSearchParams(query);
+    if (deck) params.set('deck', deck.join(','));
+    const asked = params.toString();
+    await page.goto(`${origin}/${asked ? `?${asked}` : ''}`);
+    await control(page, 'Command3').waitFor({ state: 'visible', timeout: shortly });
+    return page;
+}
+
+// The text a control shows, as the game holds its caption: the access key's "&" is
+// drawn as an underline, so it is not in the text.
+export const shown = (page, name) => control(page, name).evaluate((e) => e.textContent);
+export const caption = (text) => text.replace(/&(.)/g, '$1');
+
+export async function waitForText(page, name, text, timeout = aRound) {
+    await page.waitForFunction(([sel, want]) => document.querySelector(sel)?.textContent === want,
+                               [selector(name), text], { timeout });
+}
+
+// The open message box: its title, its lines and its buttons' names.
+export const boxes = (page) => page.locator('[role="dialog"]:visible, [role="alertdialog"]:visible');
+
+export async function waitForBox(page, timeout = shortly) {
+    const box = boxes(page).last();
+    await box.waitFor({ state: 'visible', timeout });
+    return box.evaluate((b) => {
+        const titleId = b.getAttribute('aria-labelledby');
+        const title = titleId ? document.getElementById(titleId)?.textContent ?? '' : b.getAttribute('aria-label') ?? '';
+        const buttons = [...b.querySelectorAll('button')].map((x) => x.textContent.trim());
+        return { title: title.trim(), text: b.innerText, buttons };
+    });
+}
+
+const answers = { ok: /^(OK)$/i, yes: /^(Yes|Ja)$/i, no: /^(No|Nej)$/i };
+export async function answerBox(page, answer) {
+    const before = await boxes(page).count();
+    await boxes(page).last().getByRole('button', { name: answers[answer] }).click({ timeout: shortly });
+    await page.waitForFunction(
+        ([n, sel]) => document.querySelectorAll(sel).length < n ||
+            [...document.querySelectorAll(sel)].filter((b) => b.checkVisibility()).length < n,
+        [before, '[role="dialog"], [role="alertdialog"]'], { timeout: shortly });
+}
+
+// The box's text as the desktop's driver prints it: lines joined by character 13.
+export const boxLines = (text) => text.replace(/\r\n?|\n/g, '\r').replace(/\r+$/, '');
+
+// The core, headless, played through the same commands: what the desktop shows.
+export function desktop(commands, { files = {}, scratch } = {}) {
+    const args = [];
+    for (const [name, bytes] of Object.entries(files)) {
+        const file = path.join(scratch, `given-${name}`);
+        writeFileSync(file, bytes);
+        args.push('--file', `${name}=${file}`);
+    }
+    const out = execFileSync(process.env.KORVANE_TABLE_FACTS, [...args, ...commands],
+                             { encoding: 'utf8', maxBuffer: 64 << 20 });
+    const facts = JSON.parse(out);
+    facts.get = (property) => {
+        const line = facts.said.find((l) => l.startsWith(`${property}=`));
+        if (line === undefined) throw new Error(`the desktop said nothing of ${property}`);
+        return line.slice(property.length + 1);
+    };
+    facts.boxes = facts.said.filter((l) => l.startsWith('box '));
+    facts.fileText = (name) => Buffer.from(facts.files[name] ?? '', 'hex');
+    return facts;
+}
+
+// What the desktop's driver printed for a box: title, text (\r between lines), buttons.
+export function parseBox(line) {
+    const unescape = (s) => s.replace(/\\(.)/g, (_, c) => (c === 'r' ? '\r' : c));
+    const m = line.match(/^box title="((?:[^"\\]|\\.)*)" text="((?:[^"\\]|\\.)*)" buttons=(\w+) icon=(\w+)/);
+    return m && { title: unescape(m[1]), text: unescape(m[2]), buttons: m[3], icon: m[4] };
+}
+
+// What Chromium's accessibility tree tells of each named control: its role and
+// name, whether it is left out of the tree, and checked for a choice. A picture
+// box may carry its name on the image inside it.
+export async function spokenOf(page, names) {
+    const cdp = await page.context().newCDPSession(page);
+    try {
+        const { root } = await cdp.send('DOM.getDocument', { depth: 0 });
+        const told = {};
+        for (const name of names) {
+            const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector: selector(name) });
+            if (!nodeId) {
+                told[name] = null;
+                continue;
+            }
+            const { nodes } = await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: true });
+            const { node: dom } = await cdp.send('DOM.describeNode', { nodeId });
+            const self = nodes.find((n) => n.backendDOMNodeId === dom.backendNodeId) ?? { ignored: true };
+            const named = (n) => n && !n.ignored && (n.name?.value ?? '') !== '';
+            const child = (self.childIds ?? []).map((id) => nodes.find((n) => n.nodeId === id)).find(named);
+            const node = named(self) || !child ? self : child;
+            const checked = node.properties?.find((p) => p.name === 'checked')?.value?.value;
+            told[name] = { ignored: Boolean(self.ignored) && !child, role: node.role?.value ?? '', name: node.name?.value ?? '', checked };
+        }
+        return told;
+    } finally {
+        await cdp.detach();
+    }
+}
+
+// Chromium's roles for each kind of thing the desktop's screen reader is told of.
+export const rolesFor = {
+    window: ['RootWebArea', 'main', 'application', 'region'],
+    group: ['group', 'region', 'figure'],
+    label: ['status', 'note', 'paragraph', 'StaticText', 'LabelText', 'text', 'region', 'log', 'term'],
+    button: ['button'],
+    checkbox: ['checkbox'],
+    scrollbar: ['slider', 'scrollbar', 'spinbutton'],
+    graphic: ['img', 'image', 'graphics-symbol', 'figure'],
+    choice: ['radio', 'option', 'button', 'menuitemradio', 'checkbox'],
+};

@@ -4,7 +4,9 @@
 // and what a screen reader is told; the lines the driver said (boxes, sounds,
 // values); and the files the table left, in hex. The browser tests hold the page
 // against it, so the page and the desktop answer to one table.
-//   web_table_facts [--file NAME=PATH]... 'load' 'click Picture4(1)' ...
+// With --disk the table works on the files of the current folder, as the game
+// does, instead of files in memory.
+//   web_table_facts [--disk | --file NAME=PATH...] 'load' 'click Picture4(1)' ...
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -14,6 +16,7 @@
 
 #include "drive/driver.h"
 #include "headless/memory_files.h"
+#include "platform/disk_files.h"
 #include "ui/spoken.h"
 
 namespace korvane {
@@ -107,9 +110,11 @@ bool giveFile(MemoryFiles& files, const std::string& spec) {
 
 int main(int argc, char** argv) {
     korvane::MemoryFiles files;
+    korvane::DiskFiles disk;
+    const bool onDisk = argc > 1 && std::string(argv[1]) == "--disk";
     std::ostringstream said, errors;
-    korvane::Driver driver(files, said, errors);
-    for (int i = 1; i < argc; ++i) {
+    korvane::Driver driver(onDisk ? static_cast<korvane::TextFiles&>(disk) : files, said, errors);
+    for (int i = onDisk ? 2 : 1; i < argc; ++i) {
         const std::string word = argv[i];
         if (word == "--file" && i + 1 < argc) {
             if (!korvane::giveFile(files, argv[++i])) {

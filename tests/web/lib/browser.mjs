@@ -25,7 +25,7 @@ const local = new Set(['data:', 'blob:', 'about:']);
 // A browser whose pages may reach only `origin`; anything else is refused and kept
 // in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
 // a page are kept too: the table draws its own boxes and throws nothing.
-export async function openBrowser(scratch, origin, { profile = 'profile', viewport } = {}) {
+export async function openBrowser(scratch, origin, { profile = 'profile', viewport, deviceScaleFactor } = {}) {
     const profileDir = path.join(scratch, profile);
     const home = path.join(scratch, 'home');
     mkdirSync(home, { recursive: true });
@@ -34,6 +34,7 @@ export async function openBrowser(scratch, origin, { profile = 'profile', viewpo
         headless: true,
         args: chromiumFlags,
         viewport: viewport ?? { width: 1024, height: 768 },
+        deviceScaleFactor,
         env: {
             ...process.env,
             HOME: home,

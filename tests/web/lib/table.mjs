@@ -10,7 +10,7 @@
 //   title, its text with a line a line, and its buttons;
 // - "Save cash file" and "Open cash file" are buttons beside #Form1.
 import { execFileSync } from 'node:child_process';
-import { writeFileSync } from 'node:fs';
+import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 export const shortly = 10000;  // ms a page has to show what a click or key asked for
@@ -54,28 +54,32 @@ export async function waitForBox(page, timeout = shortly) {
 }
 
 const answers = { ok: /^(OK)$/i, yes: /^(Yes|Ja)$/i, no: /^(No|Nej)$/i };
+// Answers the box on top; done when it is gone, or has become the next box.
 export async function answerBox(page, answer) {
-    const before = await boxes(page).count();
+    const box = await boxes(page).last().elementHandle({ timeout: shortly });
+    const text = await box.evaluate((b) => b.innerText);
     await boxes(page).last().getByRole('button', { name: answers[answer] }).click({ timeout: shortly });
-    await page.waitForFunction(
-        ([n, sel]) => document.querySelectorAll(sel).length < n ||
-            [...document.querySelectorAll(sel)].filter((b) => b.checkVisibility()).length < n,
-        [before, '[role="dialog"], [role="alertdialog"]'], { timeout: shortly });
+    await page.waitForFunction(([b, before]) => !b.isConnected || !b.checkVisibility() || b.innerText !== before,
+                               [box, text], { timeout: shortly });
 }
 
 // The box's text as the desktop's driver prints it: lines joined by character 13.
 export const boxLines = (text) => text.replace(/\r\n?|\n/g, '\r').replace(/\r+$/, '');
 
 // The core, headless, played through the same commands: what the desktop shows.
-export function desktop(commands, { files = {}, scratch } = {}) {
-    const args = [];
-    for (const [name, bytes] of Object.entries(files)) {
-        const file = path.join(scratch, `given-${name}`);
-        writeFileSync(file, bytes);
-        args.push('--file', `${name}=${file}`);
+// Given files, it plays in a folder of its own holding them, on the disk, as the
+// game reads and writes its cash file.
+let folders = 0;
+export function desktop(commands, { files, scratch } = {}) {
+    let cwd;
+    const args = [...commands];
+    if (files) {
+        cwd = path.join(scratch, `desktop-${++folders}`);
+        mkdirSync(cwd, { recursive: true });
+        for (const [name, bytes] of Object.entries(files)) writeFileSync(path.join(cwd, name), bytes);
+        args.unshift('--disk');
     }
-    const out = execFileSync(process.env.KORVANE_TABLE_FACTS, [...args, ...commands],
-                             { encoding: 'utf8', maxBuffer: 64 << 20 });
+    const out = execFileSync(process.env.KORVANE_TABLE_FACTS, args, { cwd, encoding: 'utf8', maxBuffer: 64 << 20 });
     const facts = JSON.parse(out);
     facts.get = (property) => {
         const line = facts.said.find((l) => l.startsWith(`${property}=`));
@@ -83,7 +87,7 @@ export function desktop(commands, { files = {}, scratch } = {}) {
         return line.slice(property.length + 1);
     };
     facts.boxes = facts.said.filter((l) => l.startsWith('box '));
-    facts.fileText = (name) => Buffer.from(facts.files[name] ?? '', 'hex');
+    facts.fileText = (name) => (cwd ? readFileSync(path.join(cwd, name)) : Buffer.from(facts.files[name] ?? '', 'hex'));
     return facts;
 }
 
@@ -134,3 +138,21 @@ export const rolesFor = {
     graphic: ['img', 'image', 'graphics-symbol', 'figure'],
     choice: ['radio', 'option', 'button', 'menuitemradio', 'checkbox'],
 };
+
+// Gives the page a cash file through its "Open cash file" button.
+export async function openCashFile(page, bytes) {
+    const chooser = page.waitForEvent('filechooser', { timeout: shortly });
+    await page.getByRole('button', { name: 'Open cash file' }).click();
+    await (await chooser).setFiles({ name: 'Korvane.cash', mimeType: 'application/octet-stream', buffer: Buffer.from(bytes) });
+}
+
+// Takes the page's "Save cash file" download: its name and bytes.
+export async function saveCashFile(page) {
+    const download = page.waitForEvent('download', { timeout: shortly });
+    await page.getByRole('button', { name: 'Save cash file' }).click();
+    const file = await download;
+    const stream = await file.createReadStream();
+    const parts = [];
+    for await (const part of stream) parts.push(part);
+    return { name: file.suggestedFilename(), bytes: Buffer.concat(parts) };
+}

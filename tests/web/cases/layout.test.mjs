@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page against the desktop's control table and screen reader: every control
+// at its place (twips / 15, scaled with the table, within a pixel) on a desktop
+// and a phone screen, every role and name in Chromium's accessibility tree, the
+// Tab order, the cheat switches out of reach of keys and readers, and nothing
+// fetched from another origin, which the page's policy refuses.
+import { test, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { scratchFolder, within } from '../lib/scratch.mjs';
+import { serve } from '../lib/server.mjs';
+import { tableSession } from '../lib/session.mjs';
+import { control, desktop, openTable, rolesFor, spokenOf, waitForText } from '../lib/table.mjs';
+
+const scratch = scratchFolder();
+const sessions = [];
+after(() => Promise.all(sessions.map((s) => s.close())));
+async function session(profile, options = {}) {
+    const s = await tableSession(scratch, { profile, ...options });
+    sessions.push(s);
+    return s;
+}
+
+const deck = [21, 30, 48, 6, 1, 0, 28];
+const dealt = ['deck 21 30 48 6 1 0 28', 'click Command3', 'wait 3500'];
+
+// Each control's rectangle in the table's own pixels, from the top-left of #Form1.
+async function placesOnPage(page, names) {
+    return page.evaluate(([ids]) => {
+        const table = document.getElementById('Form1').getBoundingClientRect();
+        const out = { table: { x: table.x, y: table.y, width: table.width, height: table.height }, controls: {} };
+        for (const id of ids) {
+            const e = document.getElementById(id);
+            if (!e) continue;
+            const r = e.getBoundingClientRect();
+            out.controls[id] = { x: r.x - table.x, y: r.y - table.y, width: r.width, height: r.height, visible: e.checkVisibility() };
+        }
+        return out;
+    }, [names]);
+}
+
+async function checkPlaces(page, facts, viewport, when) {
+    const names = facts.controls.map((c) => c.name);
+    const got = await placesOnPage(page, names);
+    const width = facts.clientWidth / 15, height = facts.clientHeight / 15;
+    const scale = got.table.width / width;
+    assert.ok(Math.abs(got.table.height / scale - height) <= 1, `the table keeps its proportions ${when}`);
+    assert.ok(got.table.x >= -0.5 && got.table.y >= -0.5 && got.table.x + got.table.width <= viewport.width + 0.5 &&
+              got.table.y + got.table.height <= viewport.height + 0.5, `the whole table fits the screen ${when}`);
+    for (const c of facts.controls) {
+        const on = got.controls[c.name];
+        if (!c.shown || !c.inside) {
+            assert.ok(!on || !on.visible || on.x >= got.table.width || on.y >= got.table.height, `${c.name} unseen ${when}`);
+            continue;
+        }
+        assert.ok(on?.visible, `${c.name} on the table ${when}`);
+        const want = { x: c.left / 15, y: c.top / 15, width: c.width / 15, height: c.height / 15 };
+        for (const side of ['x', 'y', 'width', 'height'])
+            assert.ok(Math.abs(on[side] / scale - want[side]) <= 1,
+                      `${c.name}.${side} ${when}: ${(on[side] / scale).toFixed(2)} px, the table says ${want[side]}`);
+    }
+}
+
+for (const screen of [{ name: 'a desktop', viewport: { width: 1024, height: 768 } },
+                      { name: 'a phone', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3 }]) {
+    test(`each control stands at its place on ${screen.name}`, within(60), async () => {
+        const s = await session(`places-${screen.viewport.width}`, screen);
+        const page = await openTable(s.context, s.origin, { deck });
+        await checkPlaces(page, desktop(['load']), screen.viewport, 'at start-up');
+        await control(page, 'Command3').click();
+        await waitForText(page, 'Label5', 'Your Turn');
+        await checkPlaces(page, desktop(['load', ...dealt]), screen.viewport, "at the player's turn");
+        await control(page, 'Picture4(2)').click();
+        await checkPlaces(page, desktop(['load', ...dealt, 'click Picture4(2)']), screen.viewport, 'with the chooser open');
+        s.assertClean();
+    });
+}
+
+async function checkSpoken(page, facts, when) {
+    const onTable = facts.controls.filter((c) => c.inside);
+    const told = await spokenOf(page, onTable.map((c) => c.name));
+    for (const c of onTable) {
+        const node = told[c.name];
+        if (!c.shown || c.role === 'none') {
+            assert.ok(!node || node.ignored || (node.name === '' && ['generic', 'none', 'presentation', ''].includes(node.role)),
+                      `${c.name} tells a screen reader nothing ${when}: ${JSON.stringify(node)}`);
+            continue;
+        }
+        assert.ok(node && !node.ignored, `${c.name} is in the tree ${when}`);
+        assert.ok(rolesFor[c.role].includes(node.role), `${c.name} is a ${c.role}, not ${node.role} ${when}`);
+        assert.equal(node.name.replace(/\s+/g, ' '), c.spoken.replace(/\s+/g, ' '), `${c.name}'s name ${when}`);
+    }
+}
+
+test("the accessibility tree tells what the desktop's screen reader tells", within(60), async () => {
+    const s = await session('spoken');
+    const page = await openTable(s.context, s.origin, { deck });
+    await checkSpoken(page, desktop(['load']), 'at start-up');
+    await control(page, 'Picture4(1)').click();
+    await checkSpoken(page, desktop(['load', 'click Picture4(1)']), 'in Danish');
+    await control(page, 'Command3').click();
+    await waitForText(page, 'Label5', 'Din Tur');
+    await checkSpoken(page, desktop(['load', 'click Picture4(1)', ...dealt]), "at the player's turn");
+    s.assertClean();
+});
+
+test('Tab goes round the table in its order and never to a cheat switch', within(40), async () => {
+    const s = await session('tab');
+    const page = await openTable(s.context, s.origin);
+    const order = [];
+    for (let i = 0; i < 30; ++i) {
+        await page.keyboard.press('Tab');
+        const id = await page.evaluate(() => (document.activeElement?.closest('#Form1') ? document.activeElement.id : ''));
+        if (id && !order.includes(id)) order.push(id);
+    }
+    assert.deepEqual(order, ['Command3', 'HScroll1', 'Check1', 'Picture4(0)', 'Picture4(1)', 'Picture4(2)', 'Label11']);
+    for (const name of ['Label16', 'Label17'])
+        assert.ok(await control(page, name).evaluate((e) => e.tabIndex < 0 && !e.matches('button, input, a[href]')),
+                  `${name} takes no focus`);
+    s.assertClean();
+});
+
+test("nothing is fetched from another origin, and the page's policy refuses it", within(60), async () => {
+    const elsewhere = await serve(scratch);
+    const s = await session('origin');
+    try {
+        const page = await openTable(s.context, s.origin, { deck });
+        await control(page, 'Command3').click();
+        await waitForText(page, 'Label5', 'Your Turn');
+        await control(page, 'Label11').click();
+        const refused = await page.evaluate(async (other) => {
+            const seen = [];
+            document.addEventListener('securitypolicyviolation', (e) => seen.push(e.effectiveDirective));
+            await fetch(`${other}/x.json`).catch(() => {});
+            const script = document.createElement('script');
+            script.src = `${other}/x.js`;
+            document.head.append(script);
+            const img = new Image();
+            img.src = `${other}/x.png`;
+            document.body.append(img);
+            await new Promise((resolve) => img.addEventListener('error', resolve, { once: true }));
+            return seen.sort();
+        }, elsewhere.origin);
+        assert.deepEqual(refused, ['connect-src', 'img-src', 'script-src-elem']);
+        assert.deepEqual(elsewhere.requests, [], 'nothing reached the other server');
+        assert.ok(s.server.requests.length > 0 && s.watch.requests.every((u) => new URL(u).origin === s.origin ||
+                                                                              /^(data|blob):/.test(u)));
+        s.assertClean();
+    } finally {
+        await elsewhere.close();
+    }
+});

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The loan office on the page: a loan taken while the opening deal goes on behind
+// its box, then, rich through the cheat, the payback at the next round's start.
+import { test, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { scratchFolder, within } from '../lib/scratch.mjs';
+import { tableSession } from '../lib/session.mjs';
+import {
+    aRound, answerBox, boxLines, control, desktop, openCashFile, openTable, parseBox, shortly, shown, waitForBox,
+    waitForText,
+} from '../lib/table.mjs';
+
+const scratch = scratchFolder();
+const sessions = [];
+after(() => Promise.all(sessions.map((s) => s.close())));
+
+const deck = [21, 30, 48, 6, 1, 0, 28];
+const broke = '0\r\n0\r\n';
+const numbers = ['Label3', 'Label4', 'Label5', 'Label10', 'Label13'];
+
+async function sameAsDesktop(page, commands, when) {
+    const d = desktop(['load', ...commands, ...numbers.map((n) => `get ${n}.Caption`)],
+                      { files: { 'Korvane.cash': broke }, scratch });
+    for (const name of numbers) assert.equal(await shown(page, name), d.get(`${name}.Caption`), `${name} ${when}`);
+    return d;
+}
+
+async function sameBox(page, commands, answer) {
+    const box = await waitForBox(page);
+    const d = desktop(['load', ...commands], { files: { 'Korvane.cash': broke }, scratch });
+    const want = parseBox(d.boxes.at(-1));
+    assert.equal(box.title, want.title);
+    assert.equal(boxLines(box.text).trim(), want.text);
+    await answerBox(page, answer);
+}
+
+test('a loan while the deal ticks behind its box, and a payback with the surcharge', within(90), async () => {
+    const s = await tableSession(scratch, { profile: 'loan' });
+    sessions.push(s);
+    const page = await openTable(s.context, s.origin, { deck });
+    await openCashFile(page, broke);
+    await waitForBox(page);
+    await answerBox(page, 'yes');
+    await waitForText(page, 'Label10', '0', shortly);
+
+    await control(page, 'Command3').click();
+    await control(page, 'Label15').click();
+    const offer = await waitForBox(page);
+    assert.equal(offer.title, 'Korvane - Loan Shark');
+    // The deal's timer keeps ticking while the box waits for its answer.
+    await waitForText(page, 'Label5', 'Your Turn', aRound);
+    assert.equal(await shown(page, 'Label10'), '0', 'no loan before the answer');
+    const loan = ['deck 21 30 48 6 1 0 28', 'click Command3', 'answer yes after 3600', 'answer ok', 'click Label15'];
+    await answerBox(page, 'yes');
+    await sameBox(page, loan, 'ok');
+    await sameAsDesktop(page, loan, 'after the loan');
+
+    await control(page, 'Command2').click();
+    await page.waitForFunction(() => !document.getElementById('Command3').disabled, null, { timeout: aRound });
+    const round = [...loan, 'click Command2', 'wait 5000'];
+    await sameAsDesktop(page, round, 'after the round on the loan');
+
+    await control(page, 'Label16').dblclick();
+    await sameBox(page, [...round, 'answer ok', 'dblclick Label16'], 'ok');
+    await control(page, 'Label17').click();
+    await waitForText(page, 'Label10', '10000', shortly);
+    const rich = [...round, 'answer ok', 'dblclick Label16', 'click Label17'];
+    await control(page, 'Command3').click();
+    await sameBox(page, [...rich, 'answer yes', 'click Command3'], 'yes');
+    await sameBox(page, [...rich, 'answer yes', 'answer ok', 'click Command3'], 'ok');
+    const d = desktop(['load', ...rich, 'answer yes', 'answer ok', 'click Command3', 'get Label10.Caption', 'get Debt'],
+                      { files: { 'Korvane.cash': broke }, scratch });
+    await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly);
+    assert.equal(d.get('Debt'), '0');
+    s.assertClean();
+});

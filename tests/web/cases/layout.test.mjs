@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';
 import { serve } from '../lib/server.mjs';
 import { tableSession } from '../lib/session.mjs';
-import { control, desktop, openTable, rolesFor, spokenOf, waitForText } from '../lib/table.mjs';
+import { control, controlName, desktop, elementId, openTable, rolesFor, spokenOf, waitForText } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
 const sessions = [];
@@ -23,19 +23,19 @@ async function session(profile, options = {}) {
 const deck = [21, 30, 48, 6, 1, 0, 28];
 const dealt = ['deck 21 30 48 6 1 0 28', 'click Command3', 'wait 3500'];
 
-// Each control's rectangle in the table's own pixels, from the top-left of #Form1.
+// Each control's rectangle on the screen, from the top-left of the table.
 async function placesOnPage(page, names) {
     return page.evaluate(([ids]) => {
-        const table = document.getElementById('Form1').getBoundingClientRect();
+        const table = document.getElementById('table').getBoundingClientRect();
         const out = { table: { x: table.x, y: table.y, width: table.width, height: table.height }, controls: {} };
-        for (const id of ids) {
+        for (const [name, id] of ids) {
             const e = document.getElementById(id);
             if (!e) continue;
             const r = e.getBoundingClientRect();
-            out.controls[id] = { x: r.x - table.x, y: r.y - table.y, width: r.width, height: r.height, visible: e.checkVisibility() };
+            out.controls[name] = { x: r.x - table.x, y: r.y - table.y, width: r.width, height: r.height, visible: e.checkVisibility() };
         }
         return out;
-    }, [names]);
+    }, [names.map((n) => [n, elementId(n)])]);
 }
 
 async function checkPlaces(page, facts, viewport, when) {
@@ -109,8 +109,11 @@ test('Tab goes round the table in its order and never to a cheat switch', within
     const order = [];
     for (let i = 0; i < 30; ++i) {
         await page.keyboard.press('Tab');
-        const id = await page.evaluate(() => (document.activeElement?.closest('#Form1') ? document.activeElement.id : ''));
-        if (id && !order.includes(id)) order.push(id);
+        const id = await page.evaluate(() => {
+            const at = document.activeElement?.closest('#table [id]');
+            return at ? at.id : '';
+        });
+        if (id && !order.includes(controlName(id))) order.push(controlName(id));
     }
     assert.deepEqual(order, ['Command3', 'HScroll1', 'Check1', 'Picture4(0)', 'Picture4(1)', 'Picture4(2)', 'Label11']);
     for (const name of ['Label16', 'Label17'])

@@ -2,13 +2,15 @@
 // The table's page as the cases see it, and the desktop to hold it against.
 //
 // What the cases ask of the page:
-// - the table is the element #Form1, and every control an element whose id is
-//   its name in the game (Command3, Label10, Picture1(0), HScroll1);
+// - the table's client area is the element #table, and every control an element
+//   whose id is its name in the game, an array's index after "_" (Command3,
+//   Label10, Picture1_0, HScroll1);
 // - `?deck=N0,N1,...` makes the next shuffle deal card numbers N0, N1, ... at
 //   deal positions 0, 1, ..., as the driver's `deck` command does;
-// - a message box is an element of role dialog or alertdialog, holding its
-//   title, its text with a line a line, and its buttons;
-// - "Save cash file" and "Open cash file" are buttons beside #Form1.
+// - a message box is an element of role dialog or alertdialog, its title and
+//   text the elements its aria-labelledby and aria-describedby name, the text
+//   with a line a line, and its buttons;
+// - "Save cash file" and "Open cash file" are buttons beside #table.
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
@@ -16,7 +18,10 @@ import path from 'node:path';
 export const shortly = 10000;  // ms a page has to show what a click or key asked for
 export const aRound = 20000;   // ms a round's timers have to run their course
 
-export const selector = (name) => `[id="${name}"]`;
+// The element of a control: Picture1(0) is #Picture1_0.
+export const elementId = (name) => name.replace(/\((\d+)\)$/, '_$1');
+export const controlName = (id) => id.replace(/_(\d+)$/, '($1)');
+export const selector = (name) => `[id="${elementId(name)}"]`;
 export const control = (page, name) => page.locator(selector(name));
 
 export async function openTable(context, origin, { deck, query = '' } = {}) {
@@ -46,14 +51,13 @@ export async function waitForBox(page, timeout = shortly) {
     const box = boxes(page).last();
     await box.waitFor({ state: 'visible', timeout });
     return box.evaluate((b) => {
-        const titleId = b.getAttribute('aria-labelledby');
-        const title = titleId ? document.getElementById(titleId)?.textContent ?? '' : b.getAttribute('aria-label') ?? '';
+        const named = (attribute) => document.getElementById(b.getAttribute(attribute) ?? '')?.innerText;
+        const title = named('aria-labelledby') ?? b.getAttribute('aria-label') ?? '';
         const buttons = [...b.querySelectorAll('button')].map((x) => x.textContent.trim());
-        return { title: title.trim(), text: b.innerText, buttons };
+        return { title: title.trim(), text: named('aria-describedby') ?? b.innerText, buttons };
     });
 }
 
-const answers = { ok: /^(OK)$/i, yes: /^(Yes|Ja)$/i, no: /^(No|Nej)$/i };
 // Answers the box on top; done when it is gone, or has become the next box.
 export async function answerBox(page, answer) {
     const box = await boxes(page).last().elementHandle({ timeout: shortly });

@@ -2,8 +2,9 @@
 #include "platform/file_replace.h"
 
 #include <fcntl.h>
+#if __has_include(<linux/falloc.h>)
 #include <linux/falloc.h>
-#include <sys/random.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,7 +58,7 @@ bool readAll(int fd, std::string& bytes) {
 int createFresh(const std::string& folder, std::string& path) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         unsigned char random[kFreshLetters];
-        if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) return -1;
+        if (::getentropy(random, sizeof random) != 0) return -1;
         path = folder + "/" + kFreshPrefix;
         for (unsigned char r : random)
             path += kLetters[r % (sizeof kLetters - 1)];
@@ -111,6 +112,19 @@ FileResult replaceBeside(const std::string& path, const struct stat* old, const 
     return {};
 }
 
+// Room for `size` bytes without changing the file's length; where the system
+// cannot reserve room, nothing is reserved and the write goes ahead.
+int reserveRoom(int fd, size_t size) {
+#if __has_include(<linux/falloc.h>)
+    return ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size));
+#else
+    (void)fd;
+    (void)size;
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
 FileResult rewriteInPlace(const std::string& path, const std::string& bytes) {
     const int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return failed("cannot open it for writing", OldFile::Untouched, errno);
@@ -123,9 +137,8 @@ FileResult rewriteInPlace(const std::string& path, const std::string& bytes) {
     }
     // Room first, without changing the file: a full disk fails here, before a
     // byte of it changes. A file system that cannot reserve room goes without.
-    if (bytes.size() > old.size() &&
-        ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
-        errno != EOPNOTSUPP && errno != ENOSYS) {
+    if (bytes.size() > old.size() && reserveRoom(fd, bytes.size()) != 0 && errno != EOPNOTSUPP &&
+        errno != ENOSYS) {
         error = errno;
         ::close(fd);
         return failed("cannot write", OldFile::Untouched, error);

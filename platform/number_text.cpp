@@ -4,10 +4,36 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <ios>
 #include <limits>
+#include <locale>
+#include <sstream>
 
 namespace korvane {
 namespace {
+
+// Every conversion between a double and its decimal digits goes through a
+// stream in the classic locale: it never looks at the player's language, so a
+// table under a comma-decimal desktop still writes and reads its money with a
+// ".", and the C libraries under it convert exactly, so every platform the game
+// is built for writes the same digits.
+double decimalValue(const std::string& number) {
+    std::istringstream in(number);
+    in.imbue(std::locale::classic());
+    double value = 0.0;
+    in >> value;  // out of range: the nearest finite value or an infinity, by library
+    if (std::isinf(value)) return std::copysign(std::numeric_limits<double>::max(), value);
+    return value;
+}
+
+std::string decimalText(double value, std::ios_base::fmtflags format, int decimals) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out.setf(format, std::ios_base::floatfield);
+    out.precision(decimals);
+    out << value;
+    return out.str();
+}
 
 bool skipped(char c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -84,6 +110,33 @@ Reading read(std::string_view text) {
     return r;
 }
 
+// Up to fifteen significant digits times a power of ten up to 22 is one exact
+// multiplication or division, so rounded once and correctly: the money and counts
+// of the table read this way, without a detour through a stream.
+bool quickValue(const Reading& r, double& value) {
+    static constexpr double kTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    int64_t digits = 0;
+    int count = 0;
+    long tens = r.exponent;
+    bool point = false;
+    for (char c : r.mantissa) {
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (point) --tens;
+        if (count == 0 && c == '0') continue;
+        if (++count > 15) return false;
+        digits = digits * 10 + (c - '0');
+    }
+    if (tens < -22 || tens > 22) return false;
+    const double whole = static_cast<double>(digits);
+    value = tens < 0 ? whole / kTens[-tens] : whole * kTens[tens];
+    return true;
+}
+
 }  // namespace
 
 double numericValue(std::string_view text) {
@@ -98,28 +151,16 @@ double numericValue(std::string_view text) {
         value = std::numeric_limits<double>::max();
     } else if (magnitude < -400) {
         value = 0.0;
-    } else {
-        const std::string number = r.mantissa + "e" + std::to_string(r.exponent);
-        auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-        (void)end;
-        if (error == std::errc::result_out_of_range) {
-            value = magnitude > 0 ? std::numeric_limits<double>::max() : 0.0;
-        }
-        if (std::isinf(value)) value = std::numeric_limits<double>::max();
+    } else if (!quickValue(r, value)) {
+        value = decimalValue(r.mantissa + "e" + std::to_string(r.exponent));
     }
     return r.negative ? -value : value;
 }
 
 namespace {
 
-// Every conversion here is std::to_chars and std::from_chars: they never look at
-// the locale, so a table running under a comma-decimal language still writes and
-// reads its money with a ".".
 std::string fixedText(double value, int decimals) {
-    char buffer[400];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return error == std::errc() ? std::string(buffer, end) : "0";
+    return decimalText(value, std::ios_base::fixed, decimals);
 }
 
 std::string wholeText(double value) {
@@ -137,18 +178,16 @@ std::string wholeText(double value) {
 // Fifteen significant digits, as the table has always shown its money, written
 // out in full rather than with an exponent.
 std::string fractionText(double value) {
-    char digits[40];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value,
-                                            std::chars_format::scientific, 14);
-    if (error != std::errc()) return "0";
-    double rounded = 0.0;
-    std::from_chars(digits, end, rounded);
+    const std::string digits = decimalText(value, std::ios_base::scientific, 14);
+    const double rounded = decimalValue(digits);
     if (rounded == std::floor(rounded)) return wholeText(rounded);
     // The decimal exponent as printed, not a logarithm that may round up a power of ten.
-    const char* e = std::find(digits, end, 'e') + 1;
-    if (*e == '+') ++e;
+    const size_t e = digits.find('e');
+    if (e == std::string::npos) return "0";
+    const char* first = digits.data() + e + 1;
+    if (*first == '+') ++first;
     int magnitude = 0;
-    std::from_chars(e, end, magnitude);
+    std::from_chars(first, digits.data() + digits.size(), magnitude);
     std::string text = fixedText(rounded, std::clamp(14 - magnitude, 0, 340));
     if (text.find('.') == std::string::npos) return text;
     while (text.back() == '0')

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/seeded_random.h"
 
-#include <bit>
+#include <cstring>
 
 namespace korvane {
 namespace {
@@ -20,7 +20,11 @@ uint64_t rotl(uint64_t x, int k) {
 }  // namespace
 
 void SeededRandom::seed(float seed) {
-    uint64_t x = std::bit_cast<uint32_t>(seed);
+    // The seed's bits, copied rather than cast, as every compiler we build with takes it.
+    uint32_t bits = 0;
+    static_assert(sizeof bits == sizeof seed);
+    std::memcpy(&bits, &seed, sizeof bits);
+    uint64_t x = bits;
     for (uint64_t& word : state_)
         word = splitMix(x);
 }

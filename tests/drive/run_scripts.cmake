@@ -2,6 +2,7 @@
 # Runs every scripts/NAME.drive through korvane-drive in a fresh folder and
 # compares what it prints with NAME.out. NAME.cash, where present, is laid in the
 # folder as the cash file first; NAME.cash-after is what the folder must hold after.
+# RUNNER, when given, is the program the driver runs under (node for WebAssembly).
 file(GLOB scripts "${SCRIPTS}/*.drive")
 foreach(script IN LISTS scripts)
     get_filename_component(name "${script}" NAME_WE)
@@ -11,7 +12,7 @@ foreach(script IN LISTS scripts)
     if(EXISTS "${SCRIPTS}/${name}.cash")
         file(COPY_FILE "${SCRIPTS}/${name}.cash" "${folder}/Korvane.cash")
     endif()
-    execute_process(COMMAND "${DRIVE}" INPUT_FILE "${script}" WORKING_DIRECTORY "${folder}"
+    execute_process(COMMAND ${RUNNER} "${DRIVE}" INPUT_FILE "${script}" WORKING_DIRECTORY "${folder}"
                     OUTPUT_FILE "${folder}/stdout" ERROR_FILE "${folder}/stderr"
                     RESULT_VARIABLE code TIMEOUT 60)
     file(READ "${SCRIPTS}/${name}.out" expected)

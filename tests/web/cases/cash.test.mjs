@@ -73,7 +73,8 @@ test('a second tab of the page is told the table is open and plays nothing', wit
     const told = await waitForBox(second);
     assert.match(told.text, /already open/);
     await answerBox(second, 'ok');
-    const startable = await control(second, 'Command3').evaluate((b) => b.checkVisibility() && !b.disabled).catch(() => false);
+    const startable = await control(second, 'Command3')
+        .evaluate((b) => b.checkVisibility() && !b.disabled && !b.closest('[inert]')).catch(() => false);
     assert.equal(startable, false, 'the second tab offers no Start');
     await control(first, 'Command3').click();
     await waitForText(first, 'Label5', 'Shuffling', shortly);
@@ -141,18 +142,18 @@ test('an opened cash file is read as the desktop reads it, and taken only when t
             await openCashFile(page, bytes);
             await waitForBox(page, aRound);
             await answerBox(page, 'yes');
-            await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly);
+            await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly, what);
             const saved = await saveCashFile(page);
             assert.equal(saved.name, 'Korvane.cash');
             const unloaded = desktop(['load', 'unload'], { files: { 'Korvane.cash': bytes }, scratch });
             assert.deepEqual(saved.bytes, unloaded.fileText('Korvane.cash'), `${what}: saved as the desktop saves it`);
             await page.reload();
-            await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly);
+            await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly, `${what}, reloaded`);
             await openCashFile(page, Buffer.from(`${start}\r\n0\r\n`));
             await waitForBox(page, aRound);
             await answerBox(page, 'yes');
         }
-        await waitForText(page, 'Label10', start, shortly);
+        await waitForText(page, 'Label10', start, shortly, `${what}, back to the start`);
     }
     s.assertClean();
 });

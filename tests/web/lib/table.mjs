@@ -39,9 +39,15 @@ export async function openTable(context, origin, { deck, query = '' } = {}) {
 export const shown = (page, name) => control(page, name).evaluate((e) => e.textContent);
 export const caption = (text) => text.replace(/&(.)/g, '$1');
 
-export async function waitForText(page, name, text, timeout = aRound) {
-    await page.waitForFunction(([sel, want]) => document.querySelector(sel)?.textContent === want,
-                               [selector(name), text], { timeout });
+export async function waitForText(page, name, text, timeout = aRound, when = '') {
+    try {
+        await page.waitForFunction(([sel, want]) => document.querySelector(sel)?.textContent === want,
+                                   [selector(name), text], { timeout });
+    } catch (error) {
+        const now = await shown(page, name).catch(() => 'nothing');
+        throw new Error(`${name} shows ${JSON.stringify(now)}, not ${JSON.stringify(text)}, after ${timeout} ms ${when}`,
+                        { cause: error });
+    }
 }
 
 // The open message box: its title, its lines and its buttons' names.
@@ -57,6 +63,8 @@ export async function waitForBox(page, timeout = shortly) {
         return { title: title.trim(), text: named('aria-describedby') ?? b.innerText, buttons };
     });
 }
+
+const answers = { ok: /^(OK)$/i, yes: /^(Yes|Ja)$/i, no: /^(No|Nej)$/i };
 
 // Answers the box on top; done when it is gone, or has become the next box.
 export async function answerBox(page, answer) {

@@ -21,12 +21,20 @@
         };
     }
     window.addEventListener('message', () => count('message', () => {})(), true);
+    // A memory made by the page's script and handed to the module, or one the module exports.
+    const Memory = WebAssembly.Memory;
+    WebAssembly.Memory = function (descriptor) {
+        const memory = new Memory(descriptor);
+        probe.memories.push(memory);
+        return memory;
+    };
+    WebAssembly.Memory.prototype = Memory.prototype;
     for (const name of ['instantiate', 'instantiateStreaming']) {
         const original = WebAssembly[name];
         WebAssembly[name] = async function (...args) {
             const made = await original.apply(this, args);
-            const memory = (made.instance ?? made).exports?.memory;
-            if (memory) probe.memories.push(memory);
+            for (const value of Object.values((made.instance ?? made).exports ?? {}))
+                if (value instanceof Memory && !probe.memories.includes(value)) probe.memories.push(value);
             return made;
         };
     }

@@ -4,6 +4,7 @@
 // after the same commands.
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { scratchFolder, within } from '../lib/scratch.mjs';
 import { tableSession } from '../lib/session.mjs';
 import {
@@ -168,5 +169,34 @@ test('the chooser: opened by the little back, closed by a back, by mouse and by 
     await page.keyboard.press('Enter');
     await control(page, 'Frame4').waitFor({ state: 'hidden', timeout: shortly });
     assert.deepEqual(await page.locator('[role="dialog"]:visible, [role="alertdialog"]:visible').count(), 0);
+    s.assertClean();
+});
+
+test("the sounds of a round follow the desktop's from the first click, and none with Sounds off", within(60), async () => {
+    const probe = readFileSync(new URL('../lib/sounds.js', import.meta.url), 'utf8');
+    const s = await tableSession(scratch, { profile: 'sounds', initScript: { content: probe } });
+    sessions.push(s);
+    const page = await openTable(s.context, s.origin, { deck });
+    await control(page, 'Command3').click();
+    await waitForText(page, 'Label5', 'Your Turn');
+    await control(page, 'Command1').click();
+    await control(page, 'Command2').click();
+    await settled(page);
+    // The browser sounds nothing before the player's first gesture: the start-up cue is not heard.
+    const d = desktop(['load', deckCommand, 'click Command3', 'wait 3500', 'click Command1', 'click Command2', 'wait 5000']);
+    const heard = d.said.filter((l) => l.startsWith('sound ')).map((l) => l.slice(6)).slice(1);
+    await page.waitForFunction((n) => window.__sounds.length >= n, heard.length, { timeout: shortly });
+    assert.deepEqual(await page.evaluate(() => window.__sounds), heard);
+
+    await control(page, 'Check1').click();
+    assert.equal(await control(page, 'Check1').locator('input').isChecked(), false);
+    // A round of whatever cards come, stood on at once.
+    await control(page, 'Command3').click();
+    await page.waitForFunction(() => document.getElementById('Command3').disabled, null, { timeout: shortly });
+    await page.waitForFunction(() => !document.getElementById('Command3').disabled ||
+                                     !document.getElementById('Command2').disabled, null, { timeout: aRound });
+    if (await control(page, 'Command2').isEnabled()) await control(page, 'Command2').click();
+    await settled(page);
+    assert.deepEqual(await page.evaluate(() => window.__sounds), heard, 'nothing more with Sounds off');
     s.assertClean();
 });

@@ -4,6 +4,8 @@
 
 BUILD    ?= build
 ASAN     ?= build-asan
+WEB      ?= build-web
+WEB_PORT ?= 8023
 DEB      ?= build-deb
 FUZZ_SECONDS ?= 120
 JOBS     ?= 2
@@ -18,14 +20,17 @@ PLAY_PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev lib
 # comma-decimal locales and strace for the faults the cash file is tested against;
 # Xvfb, AT-SPI, pyatspi and a D-Bus session for the round a screen-reader user plays.
 PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-14-dev dpkg-dev file lintian appstream \
-            desktop-file-utils man-db locales strace xvfb at-spi2-core python3-pyatspi dbus-daemon
+            desktop-file-utils man-db locales strace xvfb at-spi2-core python3-pyatspi dbus-daemon \
+            emscripten nodejs
+# The page: the core compiled to WebAssembly, and the fonts it serves.
+WEB_PACKAGES := cmake make emscripten nodejs fonts-liberation2
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 SHELL    := /bin/bash
 # The build's own makes say nothing about the folders they enter.
 MAKEFLAGS += --no-print-directory
 
 .PHONY: play test sanitize fuzz bench build deps play-deps locales deb deb-check spdx screenshot \
-        format clean web-deps web-test
+        format clean web web-serve web-deps web-test
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -84,7 +89,7 @@ play: play-deps
 # Every test of the game, then the core again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, with the fuzz targets over their corpus, then the
 # package built from scratch and checked.
-test: build locales web-deps
+test: build locales web web-deps
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 	$(MAKE) sanitize
 	rm -rf $(DEB)
@@ -143,14 +148,29 @@ web-deps:
 	@$(MAKE) $(WEB_DRIVER)
 
 # The page in chromium: every case of tests/web, against the site `make web` built.
-web-test: build web-deps
+web-test: build web web-deps
 	cd $(BUILD) && KORVANE_WEB_REQUIRED=1 ctest -L web --output-on-failure -j$(JOBS)
 
-bench: build web-deps
+bench: build web web-deps
 	$(BUILD)/bench/rounds_bench
 	$(BUILD)/bench/qt_bench
 	bench/web/build_minimal.sh $(BUILD)/bench/web-minimal
-	node bench/web/web_bench.mjs build-web $(BUILD)/bench/web-minimal $(BUILD)/bench/web-work
+	node bench/web/web_bench.mjs $(WEB)/site $(BUILD)/bench/web-minimal $(BUILD)/bench/web-work
+
+# The table as a web page: a folder of static files in $(WEB)/site. emcc runs on
+# Debian's node only with Debian's modules, and emcmake's own test emulator passes
+# node 20 a flag it refuses, so ours is plain node.
+web:
+	$(call install_missing,$(WEB_PACKAGES))
+	@[ -f $(WEB)/CMakeCache.txt ] || NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB) \
+	    -DCMAKE_BUILD_TYPE=Release -DKORVANE_WITH_QT=OFF -DBUILD_TESTING=OFF \
+	    -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node) --log-level=WARNING >/dev/null
+	NODE_PATH=/usr/share/nodejs cmake --build $(WEB) -j$(JOBS) --target korvane-web
+	@echo "The page is in $(WEB)/site"
+
+# Plays the page at http://127.0.0.1:$(WEB_PORT)/ until Ctrl+C.
+web-serve: web
+	python3 -m http.server --bind 127.0.0.1 --directory $(WEB)/site $(WEB_PORT)
 
 # Renews the pictures of the table in the README.
 screenshot: build
@@ -167,4 +187,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(DEB)
+	rm -rf $(BUILD) $(ASAN) $(DEB) $(WEB)

@@ -5,7 +5,7 @@
 #   ui                  the control table of the window, the texts of both languages
 #   cards, bank         the deck and the hands; the cash file, the bet's limit, the loan office
 #   table               Form1: the table state and its handlers
-#   headless, window    the backends: the tests' virtual desktop, and the Qt window
+#   headless, window, web  the backends: the tests' virtual desktop, the Qt window, the page
 #   drive               korvane-drive, the table without a screen
 #
 # A layer links only layers below it (cards and bank not each other), and its
@@ -13,7 +13,7 @@
 # is offered to the compiler from a folder of its own in the build tree, so an
 # include against the grain fails to build, and a link against it fails to
 # configure.
-set(KORVANE_LAYERS platform ui cards:bank table headless:window drive)
+set(KORVANE_LAYERS platform ui cards:bank table headless:window:web drive)
 
 # The folder from which `folder`'s headers are included as "folder/x.h".
 function(korvane_layer_root folder result)

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the table asks of its page, and what the page hands back: every call into
+// the browser goes through here (page.js on the other side).
+#include <string>
+
+namespace korvane::page {
+
+// Elements: one a control, by its DOM id, inside `parent` ("" for the table).
+void make(const std::string& id, const std::string& kind, const std::string& parent, int left,
+          int top, int width, int height);
+void setShown(const std::string& id, bool visible, bool enabled);
+void setText(const std::string& id, const std::string& text);
+void setLook(const std::string& id, const std::string& back, const std::string& fore,
+             const std::string& family, double pixels, bool bold, const std::string& align);
+void setPicture(const std::string& id, const std::string& image);
+void setCheck(const std::string& id, int value);
+void setRange(const std::string& id, int min, int max, int value, int small, int large);
+void setTitle(const std::string& title);
+void setSize(int width, int height, const std::string& back);
+
+// The next thing the player did, or "wake" when `milliseconds` have passed
+// (never, when below 0). Sleeps the table until then.
+std::string nextEvent(double milliseconds);
+
+// A modal box; its answer comes from waitBox: 0 OK, 1 Yes, 2 No, or -1 when
+// `milliseconds` passed first.
+int openBox(const std::string& title, const std::string& text, int buttons, int icon, bool danish);
+int waitBox(int box, double milliseconds);
+void closeBox(int box);
+
+void play(const std::string& file);
+
+// The browser's storage for the page's origin. `read`: 0 found, 1 missing,
+// 2 unusable (`bytes` says why). `write`: "" or why not.
+int read(const std::string& key, std::string& bytes);
+std::string write(const std::string& key, const std::string& bytes);
+// 0 this page holds the table, 1 another page of the origin does, 2 no way to tell.
+int claim();
+// Hands the player a file to keep, by its name.
+void offer(const std::string& name, const std::string& bytes);
+
+// The file the player chose with "Open cash file": its bytes, and its name.
+std::string openedFile(std::string& bytes);
+// The table stood down for another page that holds it: the page plays nothing.
+void standDown();
+// Where the cash is kept, or why it is not, in the language in force.
+void tellStorage(const std::string& note);
+
+double now();  // milliseconds on the page's clock
+double secondsSinceMidnight();
+
+}  // namespace korvane::page

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "web/page_services.h"
+
+#include "platform/disk_files.h"
+#include "web/page_bridge.h"
+
+namespace korvane {
+
+BoxAnswer PageBoxes::show(const BoxRequest& request) {
+    const bool question = request.buttons == BoxButtons::YesNo;
+    const int icon = request.icon == BoxIcon::Stop          ? 1
+                     : request.icon == BoxIcon::Information ? 2
+                                                            : 0;
+    const int box = page::openBox(request.title.empty() ? "Korvane" : request.title, request.text,
+                                  question ? 1 : 0, icon, language_() == Language::Danish);
+    int answer = -1;
+    while ((answer = page::waitBox(box, timers_.untilNext())) < 0)
+        timers_.runDue();
+    page::closeBox(box);
+    if (!question) return BoxAnswer::Ok;
+    return answer == 1 ? BoxAnswer::Yes : BoxAnswer::No;
+}
+
+void PageSound::play(const std::string& file) {
+    page::play(file);
+}
+
+FileLook PageFiles::look(const std::string& name) {
+    std::string bytes;
+    switch (page::read(name, bytes)) {
+        case 0:
+            return {FileKind::Ordinary, ""};
+        case 1:
+            return {};
+        default:
+            return {FileKind::Unusable, bytes};
+    }
+}
+
+FileResult PageFiles::readLines(const std::string& name, std::vector<std::string>& lines) {
+    lines.clear();
+    std::string bytes;
+    const int state = page::read(name, bytes);
+    if (state != 0) return {false, state == 1 ? "it is gone" : bytes};
+    if (bytes.size() > static_cast<size_t>(DiskFiles::kLargestReadable))
+        return {false, "too large to be a cash file"};
+    lines = splitLines(bytes);
+    return {};
+}
+
+FileResult PageFiles::writeLines(const std::string& name, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += line + "\r\n";
+    // The browser stores the whole value or nothing: a refusal leaves the old lines.
+    std::string old;
+    const bool hadOld = page::read(name, old) == 0;
+    const std::string refused = page::write(name, bytes);
+    if (refused.empty()) return {};
+    return {false, refused, hadOld ? OldFile::Untouched : OldFile::None};
+}
+
+std::string PageFiles::location(const std::string& name) {
+    return name;
+}
+
+Claim PageFiles::claim(const std::string&) {
+    switch (page::claim()) {
+        case 0:
+            return Claim::Held;
+        case 1:
+            return Claim::HeldElsewhere;
+        default:
+            return Claim::Unavailable;
+    }
+}
+
+}  // namespace korvane

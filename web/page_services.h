@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The desktop's services as a browser page offers them: boxes drawn by the page,
+// the browser's audio, and the cash kept in the browser's storage for the page's
+// origin.
+#include <functional>
+
+#include "platform/services.h"
+#include "ui/texts.h"
+#include "web/page_timers.h"
+
+namespace korvane {
+
+// A box waits for its answer in a loop of its own that runs the table's due
+// ticks and sleeps until the next, as a desktop's modal box keeps its window's
+// timers going; the page itself never calls into the table meanwhile.
+class PageBoxes : public MessageBoxes {
+  public:
+    PageBoxes(PageTimers& timers, std::function<Language()> language)
+        : timers_(timers), language_(std::move(language)) {}
+    BoxAnswer show(const BoxRequest& box) override;
+
+  private:
+    PageTimers& timers_;
+    std::function<Language()> language_;
+};
+
+class PageSound : public Sound {
+  public:
+    void play(const std::string& file) override;
+};
+
+// The cash file's lines under its name in the browser's storage, the same bytes
+// the desktop's file holds.
+class PageFiles : public TextFiles {
+  public:
+    FileLook look(const std::string& name) override;
+    FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
+    FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;
+    std::string location(const std::string& name) override;
+    Claim claim(const std::string& lockName) override;
+};
+
+}  // namespace korvane

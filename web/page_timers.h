@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The table's timers on the page's clock. The core keeps every due time and the
+// page sleeps until the earliest; with no timer on, nothing wakes at all.
+#include <map>
+#include <vector>
+
+#include "platform/services.h"
+#include "platform/timer.h"
+
+namespace korvane {
+
+class PageTimers : public TimerHost, public Clock {
+  public:
+    void timerChanged(Timer& timer) override;
+    double secondsSinceMidnight() override;
+
+    // Milliseconds until the earliest tick is due (0 when one is late), or -1
+    // while no timer is on.
+    double untilNext() const;
+    // Delivers every tick due by now, earliest first.
+    void runDue();
+
+  private:
+    Timer* nextDue(double now) const;
+
+    std::vector<Timer*> order_;     // first come first served on a shared due time
+    std::map<Timer*, double> due_;  // running timers and their next tick
+};
+
+}  // namespace korvane

@@ -7,6 +7,10 @@
 // With --disk the table works on the files of the current folder, as the game
 // does, instead of files in memory.
 //   web_table_facts [--disk | --file NAME=PATH...] 'load' 'click Picture4(1)' ...
+// With --deal-at SECONDS it prints only the deck a shuffle deals at that time of
+// day, as the table seeds its shuffle from the clock.
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -14,9 +18,11 @@
 #include <sstream>
 #include <string>
 
+#include "cards/shuffle.h"
 #include "drive/driver.h"
 #include "headless/memory_files.h"
 #include "platform/disk_files.h"
+#include "platform/seeded_random.h"
 #include "ui/spoken.h"
 
 namespace korvane {
@@ -71,7 +77,10 @@ void printControl(const Form1& form, const Widget& w) {
               << ",\"left\":" << p.left << ",\"top\":" << p.top << ",\"width\":" << p.width
               << ",\"height\":" << p.height << ",\"role\":" << quoted(roleText(s.role))
               << ",\"spoken\":" << quoted(s.name) << ",\"description\":" << quoted(s.description)
-              << ",\"checked\":" << (s.checked ? "true" : "false") << '}';
+              << ",\"checked\":" << (s.checked ? "true" : "false");
+    if (const auto* picture = dynamic_cast<const PictureBox*>(&w))
+        std::cout << ",\"picture\":" << quoted(pictureName(picture->picture));
+    std::cout << '}';
 }
 
 void printLines(const std::string& text) {
@@ -105,10 +114,25 @@ bool giveFile(MemoryFiles& files, const std::string& spec) {
     return true;
 }
 
+int printDeal(const char* seconds) {
+    SeededRandom random;
+    random.seed(static_cast<float>(std::stod(seconds)));
+    std::array<int16_t, kDeckSize> drawn{};
+    const char* comma = "";
+    std::cout << "{\"deck\":[";
+    for (const int card : shuffledOrder(random, drawn)) {
+        std::cout << comma << card;
+        comma = ",";
+    }
+    std::cout << "]}\n";
+    return 0;
+}
+
 }  // namespace
 }  // namespace korvane
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--deal-at") return korvane::printDeal(argv[2]);
     korvane::MemoryFiles files;
     korvane::DiskFiles disk;
     const bool onDisk = argc > 1 && std::string(argv[1]) == "--disk";

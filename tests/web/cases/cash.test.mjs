@@ -7,8 +7,8 @@ import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';
 import { tableSession } from '../lib/session.mjs';
 import {
-    aRound, answerBox, boxes, control, desktop, openCashFile, openTable, saveCashFile, shortly, shown, waitForBox,
-    waitForText,
+    answerBox, aRound, boxes, control, dealtAt, desktop, openCashFile, openTable, saveCashFile, shortly, shown,
+    waitForBox, waitForText,
 } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
@@ -20,8 +20,9 @@ async function session(profile, options = {}) {
     return s;
 }
 
-const deck = [21, 30, 48, 6, 1, 0, 28];  // a hit and a stop win the bet
-const won = ['deck 21 30 48 6 1 0 28', 'click Command3', 'wait 3500', 'click Command1', 'click Command2', 'wait 5000'];
+const at = 36000;  // the page's clock stopped at 10:00:00 deals a round that a hit and a stop win
+const { command: deckCommand } = dealtAt(at);
+const won = [deckCommand, 'click Command3', 'wait 3500', 'click Command1', 'click Command2', 'wait 5000'];
 
 async function winRound(page) {
     await control(page, 'Command3').click();
@@ -41,7 +42,7 @@ async function crash(page) {
 
 test('the cash is kept across a reload, a crash after a round, and a crash mid-round', within(90), async () => {
     const s = await session('kept');
-    let page = await openTable(s.context, s.origin, { deck });
+    let page = await openTable(s.context, s.origin, { clock: at });
     await winRound(page);
     const one = desktop(['load', ...won, 'get Label10.Caption']).get('Label10.Caption');
     assert.equal(await shown(page, 'Label10'), one);
@@ -53,7 +54,7 @@ test('the cash is kept across a reload, a crash after a round, and a crash mid-r
     const two = await shown(page, 'Label10');
     assert.notEqual(two, one);
     await crash(page);
-    page = await openTable(s.context, s.origin, { deck });
+    page = await openTable(s.context, s.origin, { clock: at });
     await waitForText(page, 'Label10', two, shortly);
 
     // Closed mid-round, the table keeps the cash from before the round.
@@ -88,7 +89,7 @@ for (const [what, script] of [
 ]) {
     test(`storage that is ${what} is told, and the table still plays`, within(60), async () => {
         const s = await session(`storage-${what}`, { initScript: { content: script } });
-        const page = await openTable(s.context, s.origin, { deck });
+        const page = await openTable(s.context, s.origin, { clock: at });
         const told = await waitForBox(page, aRound);
         assert.ok(told.text.trim().length > 0);
         await answerBox(page, 'ok');

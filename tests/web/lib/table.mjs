@@ -5,11 +5,14 @@
 // - the table's client area is the element #table, and every control an element
 //   whose id is its name in the game, an array's index after "_" (Command3,
 //   Label10, Picture1_0, HScroll1);
-// - `?deck=N0,N1,...` makes the next shuffle deal card numbers N0, N1, ... at
-//   deal positions 0, 1, ..., as the driver's `deck` command does;
+// - the shuffle is seeded from the page's clock, `new Date()`: stopped at a time
+//   of day, the page deals the deck the core deals at that time (dealtAt), which
+//   the driver's `deck` command then forces on the desktop;
 // - a message box is an element of role dialog or alertdialog, its title and
 //   text the elements its aria-labelledby and aria-describedby name, the text
 //   with a line a line, and its buttons;
+// - a picture box shows the image file named as the core names the image
+//   (images/face31.png, images/back10@2x.png);
 // - "Save cash file" and "Open cash file" are buttons beside #table.
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
@@ -24,12 +27,28 @@ export const controlName = (id) => id.replace(/_(\d+)$/, '($1)');
 export const selector = (name) => `[id="${elementId(name)}"]`;
 export const control = (page, name) => page.locator(selector(name));
 
-export async function openTable(context, origin, { deck, query = '' } = {}) {
+// The page's clock stopped at `seconds` past midnight for every page of the
+// context; the timers run on, as they follow performance.now().
+const stopped = new WeakSet();
+async function stopClock(context, seconds) {
+    if (stopped.has(context)) return;
+    stopped.add(context);
+    const [h, m, s] = [Math.floor(seconds / 3600), Math.floor(seconds / 60) % 60, seconds % 60];
+    await context.addInitScript({
+        content: `(() => {
+            const Real = Date;
+            const at = new Real(2026, 0, 1, ${h}, ${m}, ${s}, 0).getTime();
+            window.Date = class extends Real {
+                constructor(...args) { if (args.length) super(...args); else super(at); }
+            };
+        })();`,
+    });
+}
+
+export async function openTable(context, origin, { clock } = {}) {
+    if (clock !== undefined) await stopClock(context, clock);
     const page = context.pages()[0] ?? (await context.newPage());
-    const params = new URLSearchParams(query);
-    if (deck) params.set('deck', deck.join(','));
-    const asked = params.toString();
-    await page.goto(`${origin}/${asked ? `?${asked}` : ''}`);
+    await page.goto(`${origin}/`);
     await control(page, 'Command3').waitFor({ state: 'visible', timeout: shortly });
     return page;
 }
@@ -48,6 +67,12 @@ export async function waitForText(page, name, text, timeout = aRound, when = '')
         throw new Error(`${name} shows ${JSON.stringify(now)}, not ${JSON.stringify(text)}, after ${timeout} ms ${when}`,
                         { cause: error });
     }
+}
+
+// The image a picture box shows, by the core's name for it ("face31"), or "none".
+export async function pictureOn(page, name) {
+    const source = await control(page, name).evaluate((e) => e.currentSrc || e.getAttribute('src') || '');
+    return source ? source.split('/').pop().replace(/(@\dx)?\.png$/, '') : 'none';
 }
 
 // The open message box: its title, its lines and its buttons' names.
@@ -101,6 +126,14 @@ export function desktop(commands, { files, scratch } = {}) {
     facts.boxes = facts.said.filter((l) => l.startsWith('box '));
     facts.fileText = (name) => (cwd ? readFileSync(path.join(cwd, name)) : Buffer.from(facts.files[name] ?? '', 'hex'));
     return facts;
+}
+
+// The deck a shuffle deals at `seconds` past midnight, and the driver's command
+// that makes the desktop's next shuffle deal it.
+export function dealtAt(seconds) {
+    const { deck } = JSON.parse(execFileSync(process.env.KORVANE_TABLE_FACTS, ['--deal-at', String(seconds)],
+                                             { encoding: 'utf8' }));
+    return { deck, command: `deck ${deck.join(' ')}` };
 }
 
 // What the desktop's driver printed for a box: title, text (\r between lines), buttons.

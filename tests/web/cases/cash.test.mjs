@@ -38,6 +38,7 @@ async function crash(page) {
     const cdp = await page.context().newCDPSession(page);
     cdp.send('Page.crash').catch(() => {});
     await crashed;
+    await page.close();
 }
 
 test('the cash is kept across a reload, a crash after a round, and a crash mid-round', within(90), async () => {

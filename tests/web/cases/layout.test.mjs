@@ -63,12 +63,17 @@ async function checkPlaces(page, facts, viewport, when) {
 }
 
 for (const screen of [{ name: 'a desktop', viewport: { width: 1024, height: 768 } },
-                      { name: 'a phone', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3 }]) {
+                      { name: 'a phone', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true }]) {
     test(`each control stands at its place on ${screen.name}`, within(60), async () => {
         const s = await session(`places-${screen.viewport.width}`, screen);
         const page = await openTable(s.context, s.origin, { clock: at });
         await checkPlaces(page, desktop(['load']), screen.viewport, 'at start-up');
-        await control(page, 'Command3').click();
+        // Crisp at the screen's pixel ratio: the pictures drawn for two device pixels a pixel.
+        const sharp = (screen.deviceScaleFactor ?? 1) >= 2 ? '@2x.png' : '.png';
+        assert.ok((await control(page, 'Picture1(11)').evaluate((e) => e.currentSrc)).endsWith(`back10${sharp}`));
+        // On a touch screen a touch is a click.
+        if (screen.hasTouch) await control(page, 'Command3').tap();
+        else await control(page, 'Command3').click();
         await waitForText(page, 'Label5', 'Your Turn');
         await checkPlaces(page, desktop(['load', ...dealt]), screen.viewport, "at the player's turn");
         await control(page, 'Picture4(2)').click();

@@ -25,7 +25,7 @@ const local = new Set(['data:', 'blob:', 'about:']);
 // A browser whose pages may reach only `origin`; anything else is refused and kept
 // in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
 // a page are kept too: the table draws its own boxes and throws nothing.
-export async function openBrowser(scratch, origin, { profile = 'profile', viewport, deviceScaleFactor } = {}) {
+export async function openBrowser(scratch, origin, { profile = 'profile', viewport, deviceScaleFactor, hasTouch } = {}) {
     const profileDir = path.join(scratch, profile);
     const home = path.join(scratch, 'home');
     mkdirSync(home, { recursive: true });
@@ -35,6 +35,7 @@ export async function openBrowser(scratch, origin, { profile = 'profile', viewpo
         args: chromiumFlags,
         viewport: viewport ?? { width: 1024, height: 768 },
         deviceScaleFactor,
+        hasTouch,
         env: {
             ...process.env,
             HOME: home,

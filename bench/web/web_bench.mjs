@@ -65,14 +65,15 @@ async function load(folder, readyWhen, idle) {
         await page.goto(`${server.origin}/bench-blank.html`);
         await page.goto(`${server.origin}/`);
         await page.waitForFunction(() => window.__probe.firstFrame >= 0, null, { timeout: 30000 });
-        const bytes = await page.evaluate(() => {
+        const files = await page.evaluate(() => {
             const until = window.__probe.firstFrame;
             return performance
                 .getEntriesByType('navigation')
                 .concat(performance.getEntriesByType('resource').filter((e) => e.responseEnd <= until))
-                .reduce((sum, e) => sum + e.transferSize, 0);
+                .map((e) => [new URL(e.name).pathname, e.transferSize]);
         });
-        const seen = { firstFrame: await page.evaluate(() => window.__probe.firstFrame), bytes };
+        const bytes = files.reduce((sum, [, size]) => sum + size, 0);
+        const seen = { firstFrame: await page.evaluate(() => window.__probe.firstFrame), bytes, files };
         if (idle) {
             const cdp = await context.newCDPSession(page);
             await cdp.send('Performance.enable');
@@ -139,6 +140,8 @@ const spread = (name, key) => {
 };
 const taken = (name) => median(results[name].map((r) => r.takenAt - r.clickAt));
 console.log(`web first frame: table ${m('table', 'firstFrame').toFixed(1)} ms, minimal page ${m('minimal', 'firstFrame').toFixed(1)} ms from navigation (medians of ${runs}, ranges ${spread('table', 'firstFrame')} and ${spread('minimal', 'firstFrame')} ms): ${ratio('firstFrame')}x (aim: within 1.5x)`);
+const largest = results.table[0].files.sort((a, b) => b[1] - a[1]).slice(0, 4);
+console.log(`web the table's largest loads before its first frame: ${largest.map(([f, b]) => `${f} ${kib(b)} KiB`).join(', ')}`);
 const best = (name) => Math.min(...results[name].map((r) => r.firstFrame));
 console.log(`web first frame, best of ${runs}: table ${best('table').toFixed(1)} ms, minimal page ${best('minimal').toFixed(1)} ms: ${(best('table') / best('minimal')).toFixed(2)}x`);
 console.log(`web bytes before the first frame: table ${kib(m('table', 'bytes'))} KiB, minimal page ${kib(m('minimal', 'bytes'))} KiB: ${ratio('bytes')}x`);

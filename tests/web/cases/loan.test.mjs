@@ -6,8 +6,8 @@ import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';
 import { tableSession } from '../lib/session.mjs';
 import {
-    answerBox, aRound, boxLines, control, dealtAt, desktop, openCashFile, openTable, parseBox, shortly, shown,
-    waitForBox, waitForText,
+    answerBox, aRound, boxes, boxLines, control, dealtAt, desktop, openCashFile, openTable, parseBox, shortly,
+    shown, waitForBox, waitForText,
 } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
@@ -76,5 +76,42 @@ test('a loan while the deal ticks behind its box, and a payback with the surchar
     const d = desktop(['load', ...payback, 'get Label10.Caption', 'get Debt'], { files: { 'Korvane.cash': broke }, scratch });
     await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly);
     assert.equal(d.get('Debt'), '0');
+    s.assertClean();
+});
+
+test('a loan offered by the settlement while the rules box is open, one box over the other', within(60), async () => {
+    // At 10:00:08 the player stands on the two cards and the dealer draws and wins.
+    const losing = dealtAt(36008).command;
+    const ten = '10\r\n0\r\n';
+    const commands = [losing, 'click Command3', 'wait 3500', 'click Command2', 'answer ok after 5000', 'answer yes',
+                      'answer ok', 'click Label11'];
+    const d = desktop(['load', ...commands, 'get Label10.Caption', 'get Debt'], { files: { 'Korvane.cash': ten }, scratch });
+    const want = d.boxes.map(parseBox);
+    assert.deepEqual(want.map((b) => b.title), ['Korvane', 'Korvane - Loan Shark', 'Korvane']);
+
+    const s = await tableSession(scratch, { profile: 'nested' });
+    sessions.push(s);
+    const page = await openTable(s.context, s.origin, { clock: 36008 });
+    await openCashFile(page, ten);
+    await waitForBox(page);
+    await answerBox(page, 'yes');
+    await waitForText(page, 'Label10', '10', shortly);
+    await control(page, 'Command3').click();
+    await waitForText(page, 'Label5', 'Your Turn');
+    await control(page, 'Command2').click();
+    await control(page, 'Label11').click();
+    const rules = await waitForBox(page);
+    assert.equal(boxLines(rules.text).trim(), want[0].text);
+    // The dealer plays on behind the rules; the lost round's loan offer opens over them.
+    await page.waitForFunction(() => document.querySelectorAll('[role="alertdialog"], [role="dialog"]').length === 2,
+                               null, { timeout: aRound });
+    for (const [box, answer] of [[want[1], 'yes'], [want[2], 'ok'], [want[0], 'ok']]) {
+        const top = await waitForBox(page);
+        assert.equal(top.title, box.title);
+        assert.equal(boxLines(top.text).trim(), box.text);
+        await answerBox(page, answer);
+    }
+    await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly);
+    assert.equal(await boxes(page).count(), 0);
     s.assertClean();
 });

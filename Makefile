@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Two commands for a newcomer on Debian 12: `make play` and `make test`.
+# Two commands for a newcomer on Debian 12 or 13: `make play` and `make test`.
 # Each installs what is missing, builds, and then plays or tests.
 
 BUILD    ?= build
@@ -19,7 +19,7 @@ PLAY_PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev lib
 # and man for checking the package and its desktop metadata; locales for the
 # comma-decimal locales and strace for the faults the cash file is tested against;
 # Xvfb, AT-SPI, pyatspi and a D-Bus session for the round a screen-reader user plays.
-PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-14-dev dpkg-dev file lintian appstream \
+PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-dev dpkg-dev file lintian appstream \
             desktop-file-utils man-db locales strace xvfb at-spi2-core python3-pyatspi dbus-daemon \
             emscripten nodejs
 # The page: the core compiled to WebAssembly, and the fonts it serves.
@@ -66,9 +66,10 @@ build: deps
 	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
 	    echo "Configuring $(BUILD)/"; $(CONFIGURE) -DKORVANE_WERROR=ON >/dev/null; \
 	elif ! grep -q '^KORVANE_WERROR:BOOL=ON$$' $(BUILD)/CMakeCache.txt; then \
-	    echo "Turning warnings as errors on in $(BUILD)/"; \
+	    echo "Turning warnings as errors on in $(BUILD)/: everything compiles once more"; \
 	    cmake -S . -B $(BUILD) -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null; \
 	fi
+	@echo "Building the game, its tools and tests in $(BUILD)/"
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The game runs in a folder of the player's own, which keeps the cash file
@@ -90,10 +91,14 @@ play: play-deps
 # UndefinedBehaviorSanitizer, with the fuzz targets over their corpus, then the
 # package built from scratch and checked.
 test: build locales web web-deps
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@echo "Testing in $(BUILD)/"
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) \
+	    --output-junit $(CURDIR)/$(BUILD)/ctest-junit.xml
 	$(MAKE) sanitize
+	@echo "Building the package from scratch in $(DEB)/"
 	rm -rf $(DEB)
 	$(MAKE) deb-check KORVANE_WERROR=ON
+	@tests/hygiene/summary.py $(BUILD)/ctest-junit.xml $(ASAN)/ctest-junit.xml
 
 $(ASAN)/CMakeCache.txt: | deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -102,8 +107,9 @@ $(ASAN)/CMakeCache.txt: | deps
 sanitize: deps locales $(ASAN)/CMakeCache.txt
 	@grep -q '^KORVANE_WERROR:BOOL=ON$$' $(ASAN)/CMakeCache.txt || \
 	    cmake -S . -B $(ASAN) -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null
+	@echo "Building the core under the sanitizers in $(ASAN)/"
 	cmake --build $(ASAN) -j$(JOBS)
-	cd $(ASAN) && ctest --output-on-failure -j$(JOBS)
+	cd $(ASAN) && ctest --output-on-failure -j$(JOBS) --output-junit $(CURDIR)/$(ASAN)/ctest-junit.xml
 
 # Each fuzz target for FUZZ_SECONDS; what they find is kept in $(ASAN)/fuzz/found.
 fuzz: deps $(ASAN)/CMakeCache.txt

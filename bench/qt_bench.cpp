@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -68,8 +69,9 @@ long field(const std::string& line, const std::string& name) {
 
 int main() {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    char folder[] = "/tmp/korvane-bench-XXXXXX";
-    if (!mkdtemp(folder) || chdir(folder) != 0) return 2;  // no player's cash file is touched
+    std::string folder = std::filesystem::temp_directory_path() / "korvane-bench-XXXXXX";
+    if (!mkdtemp(folder.data()) || chdir(folder.c_str()) != 0)
+        return 2;  // no player's cash file is touched
     // With its sounds beside it, as a player runs it.
     const std::string copy = std::string("cp ") + KORVANE_SOUNDS + "/*.wav .";
     if (std::system(copy.c_str()) != 0) return 2;

@@ -5,6 +5,7 @@
 #   ui                  the control table of the window, the texts of both languages
 #   cards, bank         the deck and the hands; the cash file, the bet's limit, the loan office
 #   table               Form1: the table state and its handlers
+#   access              the table by keyboard and screen reader, for every window
 #   headless, window, web  the backends: the tests' virtual desktop, the Qt window, the page
 #   drive               korvane-drive, the table without a screen
 #
@@ -13,7 +14,7 @@
 # is offered to the compiler from a folder of its own in the build tree, so an
 # include against the grain fails to build, and a link against it fails to
 # configure.
-set(KORVANE_LAYERS platform ui cards:bank table headless:window:web drive)
+set(KORVANE_LAYERS platform ui cards:bank table access headless:window:web drive)
 
 # The folder from which `folder`'s headers are included as "folder/x.h".
 function(korvane_layer_root folder result)

@@ -34,9 +34,17 @@ EM_JS(void, js_check, (const char* id, int value), {
 EM_JS(void, js_range, (const char* id, int min, int max, int value, int small, int large), {
     Module.page.setRange(UTF8ToString(id), min, max, value, small, large);
 });
-EM_JS(void, js_title, (const char* title), { document.title = UTF8ToString(title); });
+EM_JS(void, js_title, (const char* title), { Module.page.setTitle(UTF8ToString(title)); });
 EM_JS(void, js_size, (int width, int height, const char* back), {
     Module.page.setSize(width, height, UTF8ToString(back));
+});
+EM_JS(void, js_stop, (const char* id, int order), { Module.page.setStop(UTF8ToString(id), order); });
+EM_JS(void, js_focus, (const char* id), { Module.page.focus(UTF8ToString(id)); });
+EM_JS(char*, js_focused, (), { return allocateUTF8(Module.page.focused()); });
+EM_JS(void, js_spoken, (const char* id, const char* role, const char* name, const char* description,
+                        int checked), {
+    Module.page.setSpoken(UTF8ToString(id), UTF8ToString(role), UTF8ToString(name),
+                          UTF8ToString(description), checked !== 0);
 });
 EM_ASYNC_JS(char*, js_next_event, (double milliseconds), {
     const event = await Module.page.nextEvent(milliseconds);
@@ -80,10 +88,8 @@ EM_JS(char*, js_opened, (int* length, char** name), {
 });
 EM_JS(void, js_stand_down, (), { Module.page.standDown(); });
 EM_JS(void, js_tell_storage, (const char* note), { Module.page.tellStorage(UTF8ToString(note)); });
-EM_JS(double, js_seconds, (), {
-    const d = new Date();
-    return d.getHours() * 3600 + d.getMinutes() * 60 + d.getSeconds() + d.getMilliseconds() / 1000;
-});
+EM_JS(double, js_seconds, (), { return Module.page.secondsSinceMidnight(); });
+EM_JS(double, js_now, (), { return Module.page.now(); });
 // clang-format on
 
 namespace korvane::page {
@@ -124,6 +130,20 @@ void setTitle(const std::string& title) {
 }
 void setSize(int width, int height, const std::string& back) {
     js_size(width, height, back.c_str());
+}
+
+void setStop(const std::string& id, int order) {
+    js_stop(id.c_str(), order);
+}
+void focus(const std::string& id) {
+    js_focus(id.c_str());
+}
+std::string focused() {
+    return taken(js_focused());
+}
+void setSpoken(const std::string& id, const std::string& role, const std::string& name,
+               const std::string& description, bool checked) {
+    js_spoken(id.c_str(), role.c_str(), name.c_str(), description.c_str(), checked);
 }
 
 std::string nextEvent(double milliseconds) {
@@ -177,7 +197,7 @@ void tellStorage(const std::string& note) {
 }
 
 double now() {
-    return emscripten_get_now();
+    return js_now();
 }
 double secondsSinceMidnight() {
     return js_seconds();

@@ -19,6 +19,14 @@ void setRange(const std::string& id, int min, int max, int value, int small, int
 void setTitle(const std::string& title);
 void setSize(int width, int height, const std::string& back);
 
+// The keyboard and the screen reader: a control's place in the Tab order (-1:
+// none), the focus, and what it tells ("" role: nothing at all).
+void setStop(const std::string& id, int order);
+void focus(const std::string& id);
+std::string focused();  // the focused control's id, "" when none of the table's
+void setSpoken(const std::string& id, const std::string& role, const std::string& name,
+               const std::string& description, bool checked);
+
 // The next thing the player did, or "wake" when `milliseconds` have passed
 // (never, when below 0). Sleeps the table until then.
 std::string nextEvent(double milliseconds);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_table.h"
 
+#include <cstdlib>
 #include <sstream>
 
 #include "bank/cash_import.h"
@@ -26,15 +27,23 @@ PageTable::PageTable()
       form_(Services{boxes_, sound_, files_, random_, timers_, timers_}) {}
 
 void PageTable::run() {
-    view_ = std::make_unique<PageView>(form_);
-    form_.afterEvent = [this] { view_->refresh(); };
-    view_->refresh();
+    // The table is first shown once its start-up has sized the window, so nothing
+    // that lies outside it is ever seen; a box at start-up opens over an empty page.
     form_.Form_Load();
-    view_->refresh();
     if (form_.standsDown()) {
+        // The page stays, as a browser's tab cannot close itself: it says why it is empty.
+        const std::string told = tableAlreadyOpenText(form_.language(), kCashFileName);
+        page::tellStorage(told.substr(0, told.find('\r')));
         page::standDown();
         return;
     }
+    view_ = std::make_unique<PageView>(form_);
+    access_ = std::make_unique<PageAccess>(form_);
+    form_.afterEvent = [this] {
+        view_->refresh();
+        access_->refresh();
+    };
+    form_.afterEvent();
     for (Widget* widget : form_.widgets())
         byId_[elementId(widget->name())] = widget;
     std::string ignored;
@@ -64,6 +73,10 @@ void PageTable::handle(const std::string& event) {
         form_.endBetDrag();
     } else if (what == "scroll") {
         form_.scrollTo(value);
+    } else if (what == "key") {
+        std::string repeat;
+        words >> repeat;
+        access_->key(target, repeat == "repeat");
     } else if (what == "save") {
         form_.writeCashFile();
     } else if (what == "offer") {
@@ -81,7 +94,7 @@ void PageTable::offerCash() {
 }
 
 void PageTable::tell(const std::string& text, BoxButtons buttons, BoxIcon icon) {
-    view_->refresh();
+    form_.afterEvent();
     boxes_.show({text, "", buttons, icon});
 }
 
@@ -99,14 +112,14 @@ void PageTable::openCash() {
         return tell(openedCashEmpty(language, name), BoxButtons::Ok, BoxIcon::Information);
     const CashAndDebt now{form_.Label10.caption, form_.Debt};
     const CashAndDebt then = takenOver(opened.content, now);
-    view_->refresh();
+    form_.afterEvent();
     const BoxRequest question{openedCashQuestion(language, name, now, then), "", BoxButtons::YesNo,
                               BoxIcon::None};
     if (boxes_.show(question) != BoxAnswer::Yes) return;
     form_.Label10.caption = then.cash;
     form_.Debt = then.debt;
     const FileResult saved = form_.writeCashFile();
-    view_->refresh();
+    form_.afterEvent();
     if (!saved.ok)
         tell(cashNotSavedText(form_.language(), kCashFileName, saved.reason, saved.left, true),
              BoxButtons::Ok, BoxIcon::Stop);

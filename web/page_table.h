@@ -7,6 +7,7 @@
 
 #include "platform/seeded_random.h"
 #include "table/form1.h"
+#include "web/page_access.h"
 #include "web/page_services.h"
 #include "web/page_timers.h"
 #include "web/page_view.h"
@@ -33,6 +34,7 @@ class PageTable {
     SeededRandom random_;
     Form1 form_;
     std::unique_ptr<PageView> view_;
+    std::unique_ptr<PageAccess> access_;
     std::map<std::string, Widget*> byId_;
 };
 

@@ -131,9 +131,10 @@ void PageView::refreshWidget(const Widget& widget, Shown& shown) {
 void PageView::refreshContent(const Widget& widget, const std::string& id, Shown& shown) {
     if (widget.kind() == ControlKind::PictureBox) {
         // A picture is fetched only once it can be seen: the face sources and the
-        // hidden back lie outside the window for the whole run.
-        const Picture picture = static_cast<const PictureBox&>(widget).picture;
-        const std::string name = form_.insideWindow(widget) ? pictureName(picture) : "none";
+        // hidden back lie outside the window for the whole run, the chooser's
+        // backs wait until it opens, and a hidden place keeps what it showed.
+        if (!widget.shown() || !form_.insideWindow(widget)) return;
+        const std::string name = pictureName(static_cast<const PictureBox&>(widget).picture);
         if (name != shown.picture) {
             shown.picture = name;
             page::setPicture(id, name);

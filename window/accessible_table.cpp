@@ -16,27 +16,25 @@ void notify(QWidget* widget, QAccessible::Event event) {
 }  // namespace
 
 AccessibleTable::~AccessibleTable() {
-    for (Entry& entry : entries_)
-        if (auto* speaker = dynamic_cast<SpokenWidget*>(entry.widget)) speaker->speech = nullptr;
+    for (const auto& [control, widget] : widgets_)
+        if (auto* speaker = dynamic_cast<SpokenWidget*>(widget)) speaker->speech = nullptr;
 }
 
 void AccessibleTable::add(const Widget& control, QWidget& widget) {
     if (auto* speaker = dynamic_cast<SpokenWidget*>(&widget))
-        speaker->speech = [this, &control] { return spokenFor(table_, control); };
-    entries_.push_back({&control, &widget, Spoken{}});
+        speaker->speech = [this, &control] { return spoken_.now(control); };
+    widgets_[&control] = &widget;
 }
 
 void AccessibleTable::update() {
-    for (Entry& entry : entries_) {
-        const Spoken now = spokenFor(table_, *entry.control);
-        if (now == entry.last) continue;
-        announce(entry, now);
-        entry.last = now;
+    for (const SpokenChange& change : spoken_.update()) {
+        const auto found = widgets_.find(change.control);
+        if (found != widgets_.end()) announce(found->second, change);
     }
 }
 
-void AccessibleTable::announce(Entry& entry, const Spoken& now) {
-    QWidget* widget = entry.widget;
+void AccessibleTable::announce(QWidget* widget, const SpokenChange& change) {
+    const Spoken& now = change.now;
     const QString name = QString::fromStdString(now.name);
     const QString description = QString::fromStdString(now.description);
     if (!dynamic_cast<SpokenWidget*>(widget)) {
@@ -46,17 +44,16 @@ void AccessibleTable::announce(Entry& entry, const Spoken& now) {
             widget->setAccessibleDescription(description);
         return;
     }
-    const Spoken& last = entry.last;
-    if ((now.role == SpokenRole::None) != (last.role == SpokenRole::None) && widget->parentWidget())
+    if ((change.appeared || change.went) && widget->parentWidget())
         notify(widget->parentWidget(), QAccessible::ObjectReorder);
     if (now.role == SpokenRole::None) return;
-    if (now.name != last.name) notify(widget, QAccessible::NameChanged);
-    if (now.description != last.description) notify(widget, QAccessible::DescriptionChanged);
-    if (now.value && now.value != last.value) {
+    if (change.name) notify(widget, QAccessible::NameChanged);
+    if (change.description) notify(widget, QAccessible::DescriptionChanged);
+    if (change.value) {
         QAccessibleValueChangeEvent e(widget, *now.value);
         QAccessible::updateAccessibility(&e);
     }
-    if (now.checked != last.checked) {
+    if (change.checked) {
         QAccessible::State changed;
         changed.checked = true;
         QAccessibleStateChangeEvent e(widget, changed);

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps what a screen reader is told in step with the table: every control's
-// name in the language in force, and an accessibility event for each change, so
-// "Your Turn" or "YOU WIN" is spoken as it appears.
+// name in the language in force, and an accessibility event for each change the
+// table reports (access/spoken_table.h), so "Your Turn" or "YOU WIN" is spoken
+// as it appears.
 #include <QWidget>
-#include <vector>
+#include <map>
 
-#include "ui/spoken.h"
-#include "ui/table_window.h"
+#include "access/spoken_table.h"
 
 namespace korvane {
 
 class AccessibleTable {
   public:
-    explicit AccessibleTable(const TableWindow& table) : table_(table) {}
+    explicit AccessibleTable(const TableWindow& table) : spoken_(table) {}
     AccessibleTable(const AccessibleTable&) = delete;
     AccessibleTable& operator=(const AccessibleTable&) = delete;
     // The widgets stop speaking: what they would say is no longer here.
@@ -25,15 +25,10 @@ class AccessibleTable {
     void update();
 
   private:
-    struct Entry {
-        const Widget* control;
-        QWidget* widget;
-        Spoken last;
-    };
-    void announce(Entry& entry, const Spoken& now);
+    static void announce(QWidget* widget, const SpokenChange& change);
 
-    const TableWindow& table_;
-    std::vector<Entry> entries_;
+    SpokenTable spoken_;
+    std::map<const Widget*, QWidget*> widgets_;
 };
 
 }  // namespace korvane

@@ -2,15 +2,16 @@
 #include "window/bindings.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include "platform/controls.h"
+#include "platform/scroll_bar.h"
 #include "window/click_target.h"
 #include "window/qt_look.h"
 #include "window/table_widgets.h"
-#include "platform/scroll_bar.h"
 
 namespace korvane {
 namespace {
@@ -93,7 +94,11 @@ class ButtonBinding : public BindingOf<Button, QPushButton> {
     using BindingOf::BindingOf;
     void refresh() override {
         refreshCommon();
-        if (widget_->text() != qt(model_.caption)) widget_->setText(qt(model_.caption));
+        if (widget_->text() == qt(model_.caption)) return;
+        widget_->setText(qt(model_.caption));
+        // The "&" still marks the access key on the button, but the table
+        // decides what the key does.
+        widget_->setShortcut(QKeySequence());
     }
 };
 

@@ -13,7 +13,7 @@
 
 namespace korvane {
 
-TableView::TableView(Form1& form) : form_(form), spoken_(form), switches_(*this) {
+TableView::TableView(Form1& form) : form_(form), access_(form), spoken_(form), switches_(*this) {
     installSpokenInterfaces();
     speech = [this] { return Spoken{SpokenRole::Window, form_.Me.caption, "", {}, false}; };
     std::map<const Widget*, QWidget*> parents{{nullptr, this}};
@@ -22,7 +22,7 @@ TableView::TableView(Form1& form) : form_(form), spoken_(form), switches_(*this)
         // What lies wholly outside the window (face sources, rank labels, the
         // held back) is never seen, so it gets no widget at all.
         if (!form_.insideWindow(*control)) continue;
-        if (control == &form_.Label16 || control == &form_.Label17) {
+        if (access_.secret(*control)) {
             addCheatSwitch(static_cast<Label&>(*control), handlers);
             continue;
         }
@@ -36,7 +36,7 @@ TableView::TableView(Form1& form) : form_(form), spoken_(form), switches_(*this)
     if (QWidget* chooser = widgetFor(form_.Frame4)) chooser->raise();
     ring_ = new FocusRing(*this);
     keys_ = std::make_unique<TableKeys>(
-        *this, form_, [this](const Control& control) { return widgetFor(control); },
+        *this, access_, [this](const Control& control) { return widgetFor(control); },
         [this](Widget& control) { form_.click(control); });
     setAutoFillBackground(true);
     qApp->installEventFilter(this);

@@ -8,13 +8,14 @@
 #include <memory>
 #include <vector>
 
+#include "access/table_access.h"
+#include "table/form1.h"
 #include "window/accessible_table.h"
 #include "window/bindings.h"
 #include "window/cheat_switches.h"
 #include "window/image_store.h"
 #include "window/spoken_widget.h"
 #include "window/table_keys.h"
-#include "table/form1.h"
 
 namespace korvane {
 
@@ -57,6 +58,7 @@ class TableView : public QWidget, public SpokenWidget {
     void swallowRestOfDoubleClick(const Widget& clicked);
 
     Form1& form_;
+    TableAccess access_;
     ImageStore images_;
     std::vector<std::unique_ptr<Binding>> bindings_;
     AccessibleTable spoken_;

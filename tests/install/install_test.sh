@@ -8,7 +8,7 @@ set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-cmake --build "$build" --target korvane korvane_sound >/dev/null
+cmake --build "$build" --target korvane_installables >/dev/null
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 for file in bin/korvane libexec/korvane/korvane libexec/korvane/libkorvane_sound.so share/applications/korvane.desktop \
             share/icons/hicolor/64x64/apps/korvane.png share/icons/hicolor/256x256/apps/korvane.png \

@@ -15,7 +15,7 @@ echo other >"$prefix/bin/other"
 echo other >"$prefix/share/applications/other.desktop"
 printf '2500\r\n0\r\n' >"$prefix/share/korvane/Korvane.cash"
 
-cmake --build "$build" --target korvane korvane_manual korvane_changelog >/dev/null
+cmake --build "$build" --target korvane_installables >/dev/null
 cmake --install "$build" --prefix "$prefix" >/dev/null
 installed=$(cat "$build/install_manifest.txt")
 [ -n "$installed" ] || fail "the install wrote no manifest"

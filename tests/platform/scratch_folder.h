@@ -19,8 +19,8 @@ class ScratchFolder : public ::testing::Test {
     static constexpr uid_t kNobody = 65534;
 
     void SetUp() override {
-        char name[] = "/tmp/korvane-test-XXXXXX";
-        ASSERT_NE(::mkdtemp(name), nullptr);
+        std::string name = std::filesystem::temp_directory_path() / "korvane-test-XXXXXX";
+        ASSERT_NE(::mkdtemp(name.data()), nullptr) << name;
         folder_ = name;
     }
     void TearDown() override {

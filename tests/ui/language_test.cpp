@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of both languages where it is shown, and the switch between them.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "table/scenario.h"
 
 namespace korvane {

@@ -12,4 +12,4 @@ if [ ! -f "$tree/CMakeCache.txt" ]; then
         -DBUILD_TESTING=OFF -DKORVANE_WERROR=ON "-DCMAKE_CROSSCOMPILING_EMULATOR=$(command -v node)" \
         --log-level=WARNING >/dev/null
 fi
-cmake --build "$tree" -j"${JOBS:-2}" --target korvane-drive number_sample korvane-web
+cmake --build "$tree" -j"${JOBS:-2}" --target korvane-drive number_sample page_loop_test korvane-web

@@ -56,11 +56,12 @@ TEST_F(Presentation, ADoubleClickOnABackReachesNothingBeneath) {
     int boxes = 0;
     whenABoxOpens([&boxes](QMessageBox&) { ++boxes; });
     QWindow* window = table_->view().windowHandle();
+    // The double click's time runs from its first click, for the table as for us.
+    QElapsedTimer sinceFirstClick;
+    sinceFirstClick.start();
     QTest::mouseClick(window, Qt::LeftButton, {}, spot);
     EXPECT_FALSE(form.Frame4.visible);
     EXPECT_EQ(table_->view().childAt(spot), widget(form.Picture1(11)));
-    QElapsedTimer sinceDoubleClick;
-    sinceDoubleClick.start();
     QTest::mouseDClick(window, Qt::LeftButton, {}, spot);
     QCoreApplication::processEvents();  // whatever the double click left behind it
     EXPECT_EQ(boxes, 0);
@@ -72,7 +73,7 @@ TEST_F(Presentation, ADoubleClickOnABackReachesNothingBeneath) {
             return boxes > 0;
         },
         5000));
-    EXPECT_GE(sinceDoubleClick.elapsed(), QApplication::doubleClickInterval());
+    EXPECT_GE(sinceFirstClick.elapsed(), QApplication::doubleClickInterval());
     EXPECT_EQ(boxes, 1);
 }
 

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "web/page_access.h"
+
+#include "web/page_bridge.h"
+#include "web/page_view.h"
+
+namespace korvane {
+namespace {
+
+std::string roleName(SpokenRole role) {
+    switch (role) {
+        case SpokenRole::None:
+        case SpokenRole::Window:
+            return "";
+        case SpokenRole::Group:
+            return "group";
+        case SpokenRole::Label:
+            return "status";
+        case SpokenRole::Button:
+            return "button";
+        case SpokenRole::CheckBox:
+            return "checkbox";
+        case SpokenRole::ScrollBar:
+            return "slider";
+        case SpokenRole::Graphic:
+            return "img";
+        case SpokenRole::Choice:
+            return "radio";
+    }
+    return "";
+}
+
+}  // namespace
+
+PageAccess::PageAccess(Form1& form) : access_(form), spoken_(form) {
+    // Every element starts out telling nothing; the first refresh tells what each
+    // control presents, and the cheat switches stay silent for good.
+    for (Widget* widget : form.widgets()) {
+        byId_[elementId(widget->name())] = widget;
+        page::setSpoken(elementId(widget->name()), "", "", "", false);
+    }
+}
+
+const Widget* PageAccess::focused() const {
+    const auto found = byId_.find(page::focused());
+    return found == byId_.end() ? nullptr : found->second;
+}
+
+void PageAccess::focus(const Widget* control) {
+    if (control && control != focused()) page::focus(elementId(control->name()));
+}
+
+void PageAccess::refresh() {
+    // The Tab order is the table's: stops numbered in its order, the rest out of it.
+    int order = 0;
+    for (Widget* control : access_.tabOrder()) {
+        ++order;
+        const int stop = access_.focusable(*control) && access_.isStop(*control) ? order : -1;
+        auto [at, fresh] = stops_.try_emplace(control, stop);
+        if (!fresh && at->second == stop) continue;
+        at->second = stop;
+        page::setStop(elementId(control->name()), stop);
+    }
+    focus(access_.settle(focused()));
+    for (const SpokenChange& change : spoken_.update()) {
+        const Spoken& now = change.now;
+        page::setSpoken(elementId(change.control->name()), roleName(now.role), now.name,
+                        now.description, now.checked);
+    }
+}
+
+void PageAccess::key(const std::string& name, bool repeat) {
+    const std::optional<TableKey> key = tableKeyNamed(name);
+    if (!key) return;
+    const KeyAnswer answer = access_.decide(*key, focused(), repeat);
+    if (!answer.taken) return;
+    if (answer.deed == KeyDeed::Focus) {
+        focus(answer.focus);
+    } else if (answer.deed == KeyDeed::Click || answer.deed == KeyDeed::Scroll) {
+        access_.perform(answer);
+    }
+    // A page cannot close its browser's tab: the close key does nothing here.
+}
+
+}  // namespace korvane

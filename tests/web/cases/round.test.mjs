@@ -5,7 +5,6 @@
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { pending } from '../lib/pending.mjs';
 import { scratchFolder, within } from '../lib/scratch.mjs';
 import { tableSession } from '../lib/session.mjs';
 import {
@@ -68,7 +67,7 @@ test('a whole round by mouse with a forced deck plays as on the desktop', within
     s.assertClean();
 });
 
-test('a round by keys alone: the bet, Start, Deal, Stop and the rules', { ...within(60), todo: pending.keys }, async () => {
+test('a round by keys alone: the bet, Start, Deal, Stop and the rules', within(60), async () => {
     const hit = desktop(['load', deckCommand, 'click Command3', 'wait 3500', 'click Command1', 'get Label3.Caption'])
         .get('Label3.Caption');
     const s = await session('keys');
@@ -143,8 +142,7 @@ test('the rules box in the language in force, line by line', within(40), async (
     s.assertClean();
 });
 
-test('the chooser: opened by the little back, closed by a back, by mouse and by keys', { ...within(40), todo: pending.keys },
-     async () => {
+test('the chooser: opened by the little back, closed by a back, by mouse and by keys', within(40), async () => {
     const s = await session('chooser');
     const page = await openTable(s.context, s.origin);
     const backs = [6, 7, 8, 9, 10].map((k) => `Picture1(${k})`);

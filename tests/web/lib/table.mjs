@@ -49,7 +49,9 @@ export async function openTable(context, origin, { clock } = {}) {
     if (clock !== undefined) await stopClock(context, clock);
     const page = context.pages()[0] ?? (await context.newPage());
     await page.goto(`${origin}/`);
-    await control(page, 'Command3').waitFor({ state: 'visible', timeout: shortly });
+    // Up, or telling something at start-up in a box before the table shows.
+    await page.locator(`${selector('Command3')}, [role="dialog"], [role="alertdialog"]`).first()
+        .waitFor({ state: 'visible', timeout: shortly });
     return page;
 }
 
@@ -161,7 +163,10 @@ export async function spokenOf(page, names) {
             const { node: dom } = await cdp.send('DOM.describeNode', { nodeId });
             const self = nodes.find((n) => n.backendDOMNodeId === dom.backendNodeId) ?? { ignored: true };
             const named = (n) => n && !n.ignored && (n.name?.value ?? '') !== '';
-            const child = (self.childIds ?? []).map((id) => nodes.find((n) => n.nodeId === id)).find(named);
+            // Only a node that stands for nothing itself, or a label around its control,
+            // hands over to a named child.
+            const empty = self.ignored || ['generic', 'none', 'presentation', 'LabelText'].includes(self.role?.value);
+            const child = empty ? (self.childIds ?? []).map((id) => nodes.find((n) => n.nodeId === id)).find(named) : null;
             const node = named(self) || !child ? self : child;
             const checked = node.properties?.find((p) => p.name === 'checked')?.value?.value;
             told[name] = { ignored: Boolean(self.ignored) && !child, role: node.role?.value ?? '', name: node.name?.value ?? '', checked };

@@ -87,8 +87,10 @@ test('a round by keys alone: the bet, Start, Deal, Stop and the rules', within(6
     await page.keyboard.press('Enter');
     await waitForText(page, 'Label5', 'Your Turn');
     assert.equal(await focused(), 'Command1', "the focus goes to Deal at the player's turn");
-    await page.keyboard.press('Space');
+    // The browser keeps Alt+1 for its tabs; Alt+Shift+1 deals, wherever the focus is.
+    await page.keyboard.press('Alt+Shift+Digit1');
     await waitForText(page, 'Label3', hit, shortly);
+    assert.equal(await focused(), 'Command1');
     await page.keyboard.press('Tab');
     assert.equal(await focused(), 'Command2');
     await page.keyboard.press('Enter');

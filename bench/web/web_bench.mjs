@@ -73,7 +73,9 @@ async function load(folder, readyWhen, idle) {
                 .map((e) => [new URL(e.name).pathname, e.transferSize]);
         });
         const bytes = files.reduce((sum, [, size]) => sum + size, 0);
-        const seen = { firstFrame: await page.evaluate(() => window.__probe.firstFrame), bytes, files };
+        const wasmAt = await page.evaluate(() =>
+            Math.max(0, ...performance.getEntriesByType('resource').filter((e) => e.name.endsWith('.wasm')).map((e) => e.responseEnd)));
+        const seen = { firstFrame: await page.evaluate(() => window.__probe.firstFrame), bytes, files, wasmAt };
         if (idle) {
             const cdp = await context.newCDPSession(page);
             await cdp.send('Performance.enable');
@@ -142,6 +144,7 @@ const taken = (name) => median(results[name].map((r) => r.takenAt - r.clickAt));
 console.log(`web first frame: table ${m('table', 'firstFrame').toFixed(1)} ms, minimal page ${m('minimal', 'firstFrame').toFixed(1)} ms from navigation (medians of ${runs}, ranges ${spread('table', 'firstFrame')} and ${spread('minimal', 'firstFrame')} ms): ${ratio('firstFrame')}x (aim: within 1.5x)`);
 const largest = results.table[0].files.sort((a, b) => b[1] - a[1]).slice(0, 4);
 console.log(`web the table's largest loads before its first frame: ${largest.map(([f, b]) => `${f} ${kib(b)} KiB`).join(', ')}`);
+console.log(`web the wasm is in at ${m('table', 'wasmAt').toFixed(1)} ms and ${m('minimal', 'wasmAt').toFixed(1)} ms; from there to the first frame ${median(results.table.map((r) => r.firstFrame - r.wasmAt)).toFixed(1)} ms and ${median(results.minimal.map((r) => r.firstFrame - r.wasmAt)).toFixed(1)} ms`);
 const best = (name) => Math.min(...results[name].map((r) => r.firstFrame));
 console.log(`web first frame, best of ${runs}: table ${best('table').toFixed(1)} ms, minimal page ${best('minimal').toFixed(1)} ms: ${(best('table') / best('minimal')).toFixed(2)}x`);
 console.log(`web bytes before the first frame: table ${kib(m('table', 'bytes'))} KiB, minimal page ${kib(m('minimal', 'bytes'))} KiB: ${ratio('bytes')}x`);

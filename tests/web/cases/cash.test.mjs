@@ -65,7 +65,7 @@ test('the cash is kept across a reload, a crash after a round, and a crash mid-r
     await crash(page);
     page = await openTable(s.context, s.origin);
     await waitForText(page, 'Label10', two, shortly);
-    s.assertClean();
+    await s.assertClean();
 });
 
 test('a second tab of the page is told the table is open and plays nothing', within(60), async () => {
@@ -82,7 +82,7 @@ test('a second tab of the page is told the table is open and plays nothing', wit
     await control(first, 'Command3').click();
     await waitForText(first, 'Label5', 'Shuffling', shortly);
     await second.close();
-    s.assertClean();
+    await s.assertClean();
 });
 
 for (const [what, script] of [
@@ -103,7 +103,7 @@ for (const [what, script] of [
                                    null, { timeout: aRound });
         while (await boxes(page).count()) await answerBox(page, 'ok');
         await page.waitForFunction(() => !document.getElementById('Command3').disabled, null, { timeout: aRound });
-        s.assertClean();
+        await s.assertClean();
     });
 }
 
@@ -156,6 +156,6 @@ for (const [index, [what, bytes, todo]] of files.entries()) {
             await page.reload();
             await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly, 'kept across a reload');
         }
-        s.assertClean();
+        await s.assertClean();
     });
 }

@@ -76,7 +76,7 @@ test('a loan while the deal ticks behind its box, and a payback with the surchar
     const d = desktop(['load', ...payback, 'get Label10.Caption', 'get Debt'], { files: { 'Korvane.cash': broke }, scratch });
     await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly);
     assert.equal(d.get('Debt'), '0');
-    s.assertClean();
+    await s.assertClean();
 });
 
 test('a loan offered by the settlement while the rules box is open, one box over the other', within(60), async () => {
@@ -113,5 +113,5 @@ test('a loan offered by the settlement while the rules box is open, one box over
     }
     await waitForText(page, 'Label10', d.get('Label10.Caption'), shortly);
     assert.equal(await boxes(page).count(), 0);
-    s.assertClean();
+    await s.assertClean();
 });

@@ -9,7 +9,7 @@ import { scratchFolder, within } from '../lib/scratch.mjs';
 import { tableSession } from '../lib/session.mjs';
 import {
     answerBox, aRound, boxLines, caption, control, controlName, dealtAt, desktop, openTable, parseBox,
-    pictureOn, shortly, shown, spokenOf, waitForBox, waitForText,
+    shortly, shown, spokenOf, waitForBox, waitForPicture, waitForText,
 } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
@@ -38,7 +38,7 @@ async function sameAsDesktop(page, commands, when) {
     for (const c of d.controls.filter((x) => cards.includes(x.name))) {
         const seen = await control(page, c.name).isVisible();
         assert.equal(seen, c.shown, `${c.name} ${c.shown ? 'shown' : 'hidden'} ${when}`);
-        if (c.shown) assert.equal(await pictureOn(page, c.name), c.picture, `${c.name}'s card ${when}`);
+        if (c.shown) await waitForPicture(page, c.name, c.picture);
     }
     return d;
 }
@@ -64,7 +64,7 @@ test('a whole round by mouse with a forced deck plays as on the desktop', within
     const d = await sameAsDesktop(page, [...turn, 'click Command1', 'click Command2', 'wait 5000'], 'once settled');
     assert.equal(d.get('Label10.Caption'), '1010');
     assert.ok(!(await control(page, 'Command1').isEnabled()), 'Deal is off once the round is over');
-    s.assertClean();
+    await s.assertClean();
 });
 
 test('a round by keys alone: the bet, Start, Deal, Stop and the rules', within(60), async () => {
@@ -105,7 +105,7 @@ test('a round by keys alone: the bet, Start, Deal, Stop and the rules', within(6
     await page.keyboard.press('Enter');
     await page.waitForFunction(() => !document.querySelector('[role="dialog"], [role="alertdialog"]')?.checkVisibility(),
                                null, { timeout: shortly });
-    s.assertClean();
+    await s.assertClean();
 });
 
 test('the Danish table: captions, the round texts and the card names', within(60), async () => {
@@ -125,7 +125,7 @@ test('the Danish table: captions, the round texts and the card names', within(60
     await control(page, 'Picture4(0)').click();
     assert.equal(await shown(page, 'Command1'), '1  DEAL');
     assert.equal(await shown(page, 'Label5'), 'Din Tur');
-    s.assertClean();
+    await s.assertClean();
 });
 
 test('the rules box in the language in force, line by line', within(40), async () => {
@@ -141,7 +141,7 @@ test('the rules box in the language in force, line by line', within(40), async (
         assert.deepEqual(box.buttons, ['OK']);
         await answerBox(page, 'ok');
     }
-    s.assertClean();
+    await s.assertClean();
 });
 
 test('the chooser: opened by the little back, closed by a back, by mouse and by keys', within(40), async () => {
@@ -151,15 +151,13 @@ test('the chooser: opened by the little back, closed by a back, by mouse and by 
     assert.ok(!(await control(page, 'Frame4').isVisible()), 'the chooser is closed at start-up');
     await control(page, 'Picture4(2)').click();
     await control(page, 'Frame4').waitFor({ state: 'visible', timeout: shortly });
-    const pictures = async () => Object.fromEntries(await Promise.all(
-        [...backs, 'Picture1(11)'].map(async (b) => [b, await pictureOn(page, b)])));
     const open = desktop(['load', 'click Picture4(2)']);
-    for (const [name, picture] of Object.entries(await pictures()))
-        assert.equal(picture, open.controls.find((c) => c.name === name).picture, name);
+    for (const name of [...backs, 'Picture1(11)'])
+        await waitForPicture(page, name, open.controls.find((c) => c.name === name).picture);
     await control(page, 'Picture1(7)').click();
     await control(page, 'Frame4').waitFor({ state: 'hidden', timeout: shortly });
     const chosen = desktop(['load', 'click Picture4(2)', 'click Picture1(7)']);
-    assert.equal(await pictureOn(page, 'Picture1(11)'), chosen.controls.find((c) => c.name === 'Picture1(11)').picture);
+    await waitForPicture(page, 'Picture1(11)', chosen.controls.find((c) => c.name === 'Picture1(11)').picture);
     await control(page, 'Picture4(2)').click();
     await control(page, 'Frame4').waitFor({ state: 'visible', timeout: shortly });
     const inUse = 'Picture1(7)';
@@ -169,8 +167,8 @@ test('the chooser: opened by the little back, closed by a back, by mouse and by 
     assert.equal(controlName(await page.evaluate(() => document.activeElement?.id)), 'Picture1(8)');
     await page.keyboard.press('Enter');
     await control(page, 'Frame4').waitFor({ state: 'hidden', timeout: shortly });
-    assert.equal(await pictureOn(page, 'Picture1(11)'), 'back8');
-    s.assertClean();
+    await waitForPicture(page, 'Picture1(11)', 'back8');
+    await s.assertClean();
 });
 
 test("the sounds of a round follow the desktop's from the first click, and none with Sounds off", within(60), async () => {
@@ -199,5 +197,5 @@ test("the sounds of a round follow the desktop's from the first click, and none 
     if (await control(page, 'Command2').isEnabled()) await control(page, 'Command2').click();
     await settled(page);
     assert.deepEqual(await page.evaluate(() => window.__sounds), heard, 'nothing more with Sounds off');
-    s.assertClean();
+    await s.assertClean();
 });

@@ -23,10 +23,14 @@ export async function tableSession(scratch, { profile, viewport, deviceScaleFact
             await browser.context.close().catch(() => {});
             if (ownServer) await site.close();
         },
-        assertClean() {
+        async assertClean() {
             assert.deepEqual([...browser.watch.foreign], [], 'requests to another origin');
             assert.deepEqual(browser.watch.nativeBoxes, [], "boxes of the browser's own");
             assert.deepEqual(browser.watch.errors, [], 'errors the page threw');
+            for (const page of browser.context.pages()) {
+                const open = await page.locator('[role="dialog"]:visible, [role="alertdialog"]:visible').allInnerTexts();
+                assert.deepEqual(open, [], 'a box no step of the test answered');
+            }
         },
     };
 }

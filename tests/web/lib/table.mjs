@@ -77,6 +77,19 @@ export async function pictureOn(page, name) {
     return source ? source.split('/').pop().replace(/(@\dx)?\.png$/, '') : 'none';
 }
 
+// Waits until a picture box shows that image: a picture is fetched once it can be seen.
+export async function waitForPicture(page, name, want, timeout = shortly) {
+    try {
+        await page.waitForFunction(([sel, image]) => {
+            const e = document.querySelector(sel);
+            const source = e?.currentSrc || e?.getAttribute('src') || '';
+            return (source ? source.split('/').pop().replace(/(@\dx)?\.png$/, '') : 'none') === image;
+        }, [selector(name), want], { timeout });
+    } catch (error) {
+        throw new Error(`${name} shows ${await pictureOn(page, name)}, not ${want}`, { cause: error });
+    }
+}
+
 // The open message box: its title, its lines and its buttons' names.
 export const boxes = (page) => page.locator('[role="dialog"]:visible, [role="alertdialog"]:visible');
 

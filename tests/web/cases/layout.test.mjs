@@ -65,7 +65,8 @@ async function checkPlaces(page, facts, viewport, when) {
 }
 
 for (const screen of [{ name: 'a desktop', viewport: { width: 1024, height: 768 } },
-                      { name: 'a phone', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true }]) {
+                      { name: 'a phone', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true },
+                      { name: 'a 4K screen', viewport: { width: 3840, height: 2160 } }]) {
     test(`each control stands at its place on ${screen.name}`, within(60), async () => {
         const s = await session(`places-${screen.viewport.width}`, screen);
         const page = await openTable(s.context, s.origin, { clock: at });

@@ -18,9 +18,10 @@ PLAY_PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev lib
 # file for the package's dependencies; lintian, appstreamcli, desktop-file-validate
 # and man for checking the package and its desktop metadata; locales for the
 # comma-decimal locales and strace for the faults the cash file is tested against;
-# Xvfb, AT-SPI, pyatspi and a D-Bus session for the round a screen-reader user plays.
+# Xvfb, AT-SPI, pyatspi and a D-Bus session for the round a screen-reader user plays,
+# and x11-utils to see which window a second launch brought to the front.
 PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-dev dpkg-dev file lintian appstream \
-            desktop-file-utils man-db locales strace xvfb at-spi2-core python3-pyatspi dbus-daemon \
+            desktop-file-utils man-db locales strace xvfb x11-utils at-spi2-core python3-pyatspi dbus-daemon \
             emscripten nodejs
 # The page: the core compiled to WebAssembly, and the fonts it serves.
 WEB_PACKAGES := cmake make emscripten nodejs fonts-liberation2

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bank/cash_file.h"
 
+#include <cmath>
 #include <string_view>
 
 #include "platform/number_text.h"
@@ -27,7 +28,11 @@ CashFileContent readCashLines(const std::vector<std::string>& lines) {
         content.cash = latin1ToUtf8(
             first.compare(0, mark.size(), mark) == 0 ? first.substr(mark.size()) : first);
     }
-    if (lines.size() >= 2) content.debt = toInt32(numericValue(lines[1]));
+    if (lines.size() >= 2) {
+        const double debt = numericValue(lines[1]);
+        content.debt = toInt32(debt);
+        content.debtCut = !std::isnan(debt) && roundHalfEven(debt) != *content.debt;
+    }
     return content;
 }
 

@@ -17,6 +17,7 @@ inline const std::string kLockFileName = "Korvane.lock";
 struct CashFileContent {
     std::optional<std::string> cash;  // missing: the table keeps its own
     std::optional<int32_t> debt;
+    bool debtCut = false;  // the line's debt lies beyond what the table can hold
 };
 
 // Lines as read from the file (bytes) to what the table takes from them. A

@@ -59,4 +59,34 @@ std::string tableAlreadyOpenText(Language language, const std::string& file) {
            ".\rThis window closes and leaves the file alone.";
 }
 
+std::string noLockText(Language language, const std::string& file) {
+    if (language == Language::Danish)
+        return "Mappen med kassefilen " + file +
+               " tager ingen lås, så et andet bord kan spille fra den samme fil.\rSpil kun ved ét "
+               "bord ad gangen der, ellers kan kassen fra det ene gå tabt.";
+    return "The folder of the cash file " + file +
+           " takes no lock, so a second table could play from the same file.\rPlay at one table "
+           "at a time there, or the cash of one of them may be lost.";
+}
+
+std::string tableTookOverText(Language language, const std::string& file) {
+    if (language == Language::Danish)
+        return "Et andet bord spiller nu fra kassefilen " + file +
+               ", for låsen, der holdt det ude, er fjernet eller skiftet ud.\rDette bord gemmer "
+               "ikke mere sin kasse der, så det ikke skriver over det andet bords.";
+    return "Another table now plays from the cash file " + file +
+           ", since the lock that kept it out was removed or replaced.\rThis table no longer "
+           "saves its cash there, so as not to write over the other table's.";
+}
+
+std::string debtCutText(Language language, const std::string& file, int32_t debt) {
+    if (language == Language::Danish)
+        return "Gælden i kassefilen " + file +
+               " ligger uden for, hvad bordet kan rumme.\rDen er sat til " + std::to_string(debt) +
+               ", og sådan bliver den gemt.";
+    return "The debt in the cash file " + file +
+           " lies beyond what the table can hold.\rIt was cut to " + std::to_string(debt) +
+           ", and is saved so.";
+}
+
 }  // namespace korvane

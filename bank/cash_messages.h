@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the player is told when the cash file cannot be read or written, or when
-// another table already plays from it.
+// What the player is told when the cash file cannot be read or written, when
+// another table already plays from it or cannot be kept out, and when its debt
+// is more than the table can hold.
+#include <cstdint>
 #include <string>
 
 #include "platform/services.h"
@@ -17,5 +19,10 @@ std::string cashLeftUnsavedText(Language language, const std::string& file);
 std::string cashNotSavedText(Language language, const std::string& file, const std::string& reason,
                              OldFile left, bool later);
 std::string tableAlreadyOpenText(Language language, const std::string& file);
+// The folder takes no lock, so a second table could play from the same file.
+std::string noLockText(Language language, const std::string& file);
+// The lock was removed or replaced and another table plays from the file now.
+std::string tableTookOverText(Language language, const std::string& file);
+std::string debtCutText(Language language, const std::string& file, int32_t debt);
 
 }  // namespace korvane

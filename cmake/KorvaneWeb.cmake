@@ -14,7 +14,8 @@ add_executable(page_loop_test ${PROJECT_SOURCE_DIR}/web/main.cpp)
 target_link_libraries(page_loop_test PRIVATE korvane_web)
 target_link_options(page_loop_test PRIVATE
     -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 -sENVIRONMENT=node
-    --pre-js ${PROJECT_SOURCE_DIR}/tests/web/fake_page.js)
+    "SHELL:--pre-js ${PROJECT_SOURCE_DIR}/web/bridge.js"
+    "SHELL:--pre-js ${PROJECT_SOURCE_DIR}/tests/web/fake_page.js")
 set_target_properties(page_loop_test PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/web
-    LINK_DEPENDS ${PROJECT_SOURCE_DIR}/tests/web/fake_page.js)
+    LINK_DEPENDS "${PROJECT_SOURCE_DIR}/web/bridge.js;${PROJECT_SOURCE_DIR}/tests/web/fake_page.js")

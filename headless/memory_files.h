@@ -14,13 +14,14 @@ class MemoryFiles : public TextFiles {
     FileLook look(const std::string& name) override;
     FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
     FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;
-    Claim claim(const std::string& lockName) override;
+    Claim claim(const std::string& name, const std::string& lockName) override;
 
     std::map<std::string, std::string> files;     // name -> bytes
     std::map<std::string, std::string> unusable;  // name -> why start-up cannot use it
     std::set<std::string> unreadable;
     std::set<std::string> unwritable;
     std::set<std::string> heldElsewhere;  // locks another table holds
+    std::set<std::string> unlockable;     // locks no folder takes
     int writes = 0;                       // files written, all told
 };
 

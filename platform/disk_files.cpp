@@ -10,6 +10,7 @@
 
 #include "platform/file_paths.h"
 #include "platform/file_replace.h"
+#include "platform/fresh_files.h"
 
 namespace korvane {
 namespace {
@@ -114,10 +115,46 @@ FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std:
     }
     const std::string bytes = joined(lines);
     bool noNewFile = false;
-    const FileResult result = replaceBeside(walk.path, hadOld ? &info : nullptr, bytes, noNewFile);
+    FileResult result = replaceBeside(walk.path, hadOld ? &info : nullptr, bytes, noNewFile);
     // A folder that takes no new file may still let the file itself be rewritten.
-    if (!result.ok && noNewFile && hadOld) return rewriteInPlace(walk.path, bytes);
+    if (!result.ok && noNewFile && hadOld) result = rewriteInPlace(walk.path, bytes);
+    if (result.ok && walk.path == guarded_) seen_ = lines;
     return result;
+}
+
+Claim DiskFiles::claim(const std::string& name, const std::string& lockName) {
+    const bool first = lockPath_.empty();
+    if (first) {
+        // The lock lies beside the file the name really is, so tables that reach
+        // one file through links from two folders meet at one lock.
+        const LinkWalk walk = followLinks(name);
+        guarded_ = walk.problem.empty() ? walk.path : name;
+        lockPath_ = folderOf(guarded_) + "/" + lockName;
+    }
+    if (lost_) return Claim::HeldElsewhere;
+    const Claim claim = claim_.take(lockPath_);
+    if (first) {
+        // No other table writes beside the file now, so a fresh file is one whose save was killed.
+        if (claim == Claim::Held) sweepFreshFiles(guarded_);
+        seen_ = linesAt(guarded_);
+        return claim;
+    }
+    if (claim == Claim::HeldElsewhere) lost_ = true;
+    if (claim != Claim::Held || !claim_.takenAnew()) return claim;
+    // Taken back after its lock was removed or replaced: a table that played from
+    // the file meanwhile left other lines, and they are not this table's to replace.
+    lost_ = linesAt(guarded_) != seen_;
+    return lost_ ? Claim::HeldElsewhere : claim;
+}
+
+DiskFiles::Lines DiskFiles::linesAt(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::vector<std::string> lines;
+    const FileResult read = readOpened(fd, lines);
+    ::close(fd);
+    if (!read.ok) lines = {"", read.reason};  // not a cash file: it matches none
+    return lines;
 }
 
 std::string DiskFiles::location(const std::string& name) {

@@ -8,15 +8,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 
 #include "platform/file_paths.h"
+#include "platform/fresh_files.h"
 
 namespace korvane {
 namespace {
 
-constexpr char kFreshPrefix[] = ".korvane-";
 constexpr size_t kFreshLetters = 6;
 constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
@@ -55,13 +54,14 @@ bool readAll(int fd, std::string& bytes) {
 
 // Created with O_EXCL under a name no one can have planted, and with the mode
 // 0666 that the kernel cuts down by the player's umask.
-int createFresh(const std::string& folder, std::string& path) {
+int createFresh(const std::string& target, std::string& path) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         unsigned char random[kFreshLetters];
         if (::getentropy(random, sizeof random) != 0) return -1;
-        path = folder + "/" + kFreshPrefix;
+        std::string letters;
         for (unsigned char r : random)
-            path += kLetters[r % (sizeof kLetters - 1)];
+            letters += kLetters[r % (sizeof kLetters - 1)];
+        path = freshPathFor(target, letters);
         const int fd =
             ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -89,7 +89,7 @@ FileResult replaceBeside(const std::string& path, const struct stat* old, const 
                          bool& noNewFile) {
     const OldFile left = old ? OldFile::Untouched : OldFile::None;
     std::string fresh;
-    const int fd = createFresh(folderOf(path), fresh);
+    const int fd = createFresh(path, fresh);
     noNewFile = fd < 0;
     if (fd < 0) return failed("cannot make a new file beside it", left, errno);
     size_t done = 0;
@@ -159,17 +159,6 @@ FileResult rewriteInPlace(const std::string& path, const std::string& bytes) {
                           ::ftruncate(fd, static_cast<off_t>(old.size())) == 0 && ::fsync(fd) == 0;
     ::close(fd);
     return failed("cannot write", restored ? OldFile::Untouched : OldFile::Damaged, error);
-}
-
-bool isFreshFileName(const std::string& name) {
-    const std::string prefix = kFreshPrefix;
-    if (name.size() != prefix.size() + kFreshLetters || name.compare(0, prefix.size(), prefix) != 0)
-        return false;
-    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
-                       [](char c) {
-                           return std::find(kLetters, kLetters + sizeof kLetters - 1, c) !=
-                                  kLetters + sizeof kLetters - 1;
-                       });
 }
 
 }  // namespace korvane

@@ -21,7 +21,4 @@ FileResult replaceBeside(const std::string& path, const struct stat* old, const 
 // room made first and its old content put back if the new cannot be written whole.
 FileResult rewriteInPlace(const std::string& path, const std::string& bytes);
 
-// The fresh files are named ".korvane-" and six letters or digits.
-bool isFreshFileName(const std::string& name);
-
 }  // namespace korvane

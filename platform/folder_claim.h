@@ -3,6 +3,8 @@
 // One table to a cash file: a lock held for the whole run on a file beside the
 // cash file. The kernel lets go of it when the process ends, however it ends, so
 // a killed run never keeps the next one out.
+#include <sys/types.h>
+
 #include <string>
 
 #include "platform/services.h"
@@ -16,15 +18,18 @@ class FolderClaim {
     FolderClaim(const FolderClaim&) = delete;
     FolderClaim& operator=(const FolderClaim&) = delete;
 
-    // Takes the lock `lockName` (at once or not at all) and, once it is held,
-    // clears the fresh files a killed save left in its folder.
+    // Takes the lock `lockName` (at once or not at all). Once taken, taking it
+    // again makes sure it is still the lock at that name: a lock file removed or
+    // replaced since is given up and the lock at the name taken instead, if no
+    // other table holds it.
     Claim take(const std::string& lockName);
+    // The last `take` that held the lock took it anew rather than finding it
+    // still held: the first, or one after the lock was removed or replaced.
+    bool takenAnew() const { return takenAnew_; }
 
   private:
     int fd_ = -1;
+    bool takenAnew_ = false;
 };
-
-// Removes the player's own fresh files of a save that never finished.
-void sweepFreshFiles(const std::string& folder);
 
 }  // namespace korvane

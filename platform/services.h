@@ -80,10 +80,12 @@ class TextFiles {
                                   const std::vector<std::string>& lines) = 0;
     // Where the file is, in words a player can look for.
     virtual std::string location(const std::string& name) { return name; }
-    // Holds the lock file `lockName` for the rest of the run, so that two tables
-    // never play from one cash file; once held, what a killed run left beside it
-    // is cleared away.
-    virtual Claim claim(const std::string& lockName) = 0;
+    // Holds the lock file `lockName`, beside the file `name` leads to, for the
+    // rest of the run, so that two tables never play from one file; once held,
+    // what a killed save left beside it is cleared away. Claimed again before a
+    // save, it makes sure the lock is still this table's: HeldElsewhere then means
+    // another table plays from the file now.
+    virtual Claim claim(const std::string& name, const std::string& lockName) = 0;
 };
 
 class Random {

@@ -9,11 +9,22 @@ namespace korvane {
 
 bool Form1::claimCashFile() {
     TextFiles& files = services_.files;
-    if (files.claim(kLockFileName) != Claim::HeldElsewhere) return true;
+    const Claim claim = files.claim(kCashFileName, kLockFileName);
+    if (claim == Claim::Unavailable)
+        msgBox(noLockText(language(), files.location(kCashFileName)), BoxButtons::Ok,
+               BoxIcon::Stop);
+    if (claim != Claim::HeldElsewhere) return true;
     standsDown_ = true;
+    if (raiseOpenTable && raiseOpenTable()) return false;  // the player sees the open one
     msgBox(tableAlreadyOpenText(language(), files.location(kCashFileName)), BoxButtons::Ok,
            BoxIcon::Stop);
     return false;
+}
+
+bool Form1::stillOursToSave() {
+    if (!takenOver_)
+        takenOver_ = services_.files.claim(kCashFileName, kLockFileName) == Claim::HeldElsewhere;
+    return !takenOver_;
 }
 
 void Form1::readCashFile() {
@@ -34,17 +45,27 @@ void Form1::readCashFile() {
     const CashFileContent content = readCashLines(lines);
     if (content.cash) Label10.caption = *content.cash;
     if (content.debt) Debt = *content.debt;
+    if (content.debtCut)
+        msgBox(debtCutText(language(), files.location(kCashFileName), Debt), BoxButtons::Ok,
+               BoxIcon::Stop);
 }
 
 FileResult Form1::writeCashFile() {
     if (standsDown_ || cashFileUnusable_)
         return {false, "the cash file was not read at start-up", OldFile::Untouched};
+    if (!stillOursToSave()) return {false, "another table now plays from it", OldFile::Untouched};
+    if (paidUp_) return services_.files.writeLines(kCashFileName, cashLines(*paidUp_, 0));
     return services_.files.writeLines(kCashFileName, cashLines(Label10.caption, Debt));
 }
 
 void Form1::keepCash() {
-    if (standsDown_ || cashFileUnusable_) return;  // told at start-up, and again at the close
+    if (standsDown_ || cashFileUnusable_ || takenOver_) return;  // told once already
     const FileResult saved = writeCashFile();
+    if (takenOver_) {
+        msgBox(tableTookOverText(language(), services_.files.location(kCashFileName)),
+               BoxButtons::Ok, BoxIcon::Stop);
+        return;
+    }
     const bool tell = !saved.ok && !saveFailureTold_;
     saveFailureTold_ = !saved.ok;
     if (!tell) return;
@@ -61,7 +82,9 @@ void Form1::Form_Unload() {
         return;
     }
     const FileResult saved = writeCashFile();
-    if (!saved.ok)
+    if (takenOver_)
+        msgBox(tableTookOverText(language(), where), BoxButtons::Ok, BoxIcon::Stop);
+    else if (!saved.ok)
         msgBox(cashNotSavedText(language(), where, saved.reason, saved.left, false), BoxButtons::Ok,
                BoxIcon::Stop);
 }

@@ -9,6 +9,7 @@
 // and table state carry the game's own names (Command3_Click, StartSettlement,
 // Label10, DeckPos); helpers of our own have lower-case names.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,9 @@ class Form1 : public TableWindow, public TableState {
     // Runs after every event the table handles (an input, a timer's tick) and
     // before every box it opens, so whatever shows the table brings it up to date.
     std::function<void()> afterEvent;
+    // Another table holds the cash file: asks that table's window to come to the
+    // front, true when it did, so that this one goes without a box.
+    std::function<bool()> raiseOpenTable;
 
     const Services& services() const { return services_; }
     // The language in force, as the caption of Command1 tells it.
@@ -150,6 +154,9 @@ class Form1 : public TableWindow, public TableState {
     // After a change of the cash: written at once, and a failure told once until
     // a save goes through again.
     void keepCash();
+    // Before a save: the lock is still this table's. Once another table has
+    // taken over the file, this one never saves there again.
+    bool stillOursToSave();
 
     // The captions of a language (presentation.cpp).
     void putCaptions(Language language);
@@ -164,6 +171,10 @@ class Form1 : public TableWindow, public TableState {
     bool cashFileUnusable_ = false;  // whatever it holds must survive this run
     bool standsDown_ = false;
     bool saveFailureTold_ = false;
+    bool takenOver_ = false;  // another table plays from the cash file now
+    // The cash after a repayment, saved while its receipt is shown and put on
+    // the table once the receipt is closed; the debt is then 0.
+    std::optional<std::string> paidUp_;
     bool loanQuestionOpen_ = false;
     bool settling_ = false;
     bool peekingHole_ = false;

@@ -33,10 +33,14 @@ void Form1::PaybackOffer() {
     if (msgBox(kPaybackQuestion, BoxButtons::YesNo, BoxIcon::None, kLoanTitle) != BoxAnswer::Yes)
         return;
     const double repayment = repaymentFor(Debt);
-    msgBox(afterRepaymentText(Debt, repayment), BoxButtons::Ok, BoxIcon::None);
-    Label10.caption = plainText(numericValue(Label10.caption) - repayment);
-    Debt = 0;
+    // Saved before the receipt tells of it, so a kill while it is open keeps the
+    // payment; the table shows it once the receipt is closed.
+    paidUp_ = plainText(numericValue(Label10.caption) - repayment);
     keepCash();
+    msgBox(afterRepaymentText(Debt, repayment), BoxButtons::Ok, BoxIcon::None);
+    Label10.caption = *paidUp_;
+    Debt = 0;
+    paidUp_.reset();
 }
 
 }  // namespace korvane

@@ -6,88 +6,88 @@
 #include <cstdlib>
 #include <memory>
 
-// Each call hands its strings to page.js and takes its answers back; strings
-// coming from the page are allocated there with malloc and freed here.
+// Each call hands its strings to the page's scripts and takes its answers back;
+// strings coming from the page are allocated there with malloc and freed here
+// (the helpers are in bridge.js).
 // clang-format off
 EM_JS(void, js_make, (const char* id, const char* kind, const char* parent, int left, int top,
                       int width, int height), {
-    Module.page.make(UTF8ToString(id), UTF8ToString(kind), UTF8ToString(parent), left, top, width,
+    Module.page.make(korvaneText(id), korvaneText(kind), korvaneText(parent), left, top, width,
                      height);
 });
 EM_JS(void, js_shown, (const char* id, int visible, int enabled), {
-    Module.page.setShown(UTF8ToString(id), visible !== 0, enabled !== 0);
+    Module.page.setShown(korvaneText(id), visible !== 0, enabled !== 0);
 });
 EM_JS(void, js_text, (const char* id, const char* text), {
-    Module.page.setText(UTF8ToString(id), UTF8ToString(text));
+    Module.page.setText(korvaneText(id), korvaneText(text));
 });
 EM_JS(void, js_look, (const char* id, const char* back, const char* fore, const char* family,
                       double pixels, int bold, const char* align), {
-    Module.page.setLook(UTF8ToString(id), UTF8ToString(back), UTF8ToString(fore),
-                        UTF8ToString(family), pixels, bold !== 0, UTF8ToString(align));
+    Module.page.setLook(korvaneText(id), korvaneText(back), korvaneText(fore),
+                        korvaneText(family), pixels, bold !== 0, korvaneText(align));
 });
 EM_JS(void, js_picture, (const char* id, const char* image), {
-    Module.page.setPicture(UTF8ToString(id), UTF8ToString(image));
+    Module.page.setPicture(korvaneText(id), korvaneText(image));
 });
 EM_JS(void, js_check, (const char* id, int value), {
-    Module.page.setCheck(UTF8ToString(id), value);
+    Module.page.setCheck(korvaneText(id), value);
 });
 EM_JS(void, js_range, (const char* id, int min, int max, int value, int small, int large), {
-    Module.page.setRange(UTF8ToString(id), min, max, value, small, large);
+    Module.page.setRange(korvaneText(id), min, max, value, small, large);
 });
-EM_JS(void, js_title, (const char* title), { Module.page.setTitle(UTF8ToString(title)); });
+EM_JS(void, js_title, (const char* title, int danish), {
+    Module.page.setTitle(korvaneText(title), danish !== 0);
+});
 EM_JS(void, js_size, (int width, int height, const char* back), {
-    Module.page.setSize(width, height, UTF8ToString(back));
+    Module.page.setSize(width, height, korvaneText(back));
 });
-EM_JS(void, js_stop, (const char* id, int order), { Module.page.setStop(UTF8ToString(id), order); });
-EM_JS(void, js_focus, (const char* id), { Module.page.focus(UTF8ToString(id)); });
-EM_JS(char*, js_focused, (), { return allocateUTF8(Module.page.focused()); });
+EM_JS(void, js_stop, (const char* id, int order), { Module.page.setStop(korvaneText(id), order); });
+EM_JS(void, js_focus, (const char* id), { Module.page.focus(korvaneText(id)); });
+EM_JS(char*, js_focused, (), { return korvaneString(Module.page.focused()); });
 EM_JS(void, js_spoken, (const char* id, const char* role, const char* name, const char* description,
                         int checked), {
-    Module.page.setSpoken(UTF8ToString(id), UTF8ToString(role), UTF8ToString(name),
-                          UTF8ToString(description), checked !== 0);
+    Module.page.setSpoken(korvaneText(id), korvaneText(role), korvaneText(name),
+                          korvaneText(description), checked !== 0);
 });
 EM_ASYNC_JS(char*, js_next_event, (double milliseconds), {
     const event = await Module.page.nextEvent(milliseconds);
-    return allocateUTF8(event);
+    return korvaneString(event);
 });
 EM_JS(int, js_open_box, (const char* title, const char* text, int buttons, int icon, int danish), {
-    return Module.page.openBox(UTF8ToString(title), UTF8ToString(text), buttons, icon,
+    return Module.page.openBox(korvaneText(title), korvaneText(text), buttons, icon,
                                danish !== 0);
 });
 EM_ASYNC_JS(int, js_wait_box, (int box, double milliseconds), {
     return await Module.page.waitBox(box, milliseconds);
 });
 EM_JS(void, js_close_box, (int box), { Module.page.closeBox(box); });
-EM_JS(void, js_play, (const char* file), { Module.page.play(UTF8ToString(file)); });
+EM_JS(void, js_play, (const char* file), { Module.page.play(korvaneText(file)); });
 EM_JS(char*, js_read, (const char* key, int* state, int* length), {
-    const found = Module.page.read(UTF8ToString(key));
-    HEAP32[state >> 2] = found.state;
-    const bytes = found.bytes;
-    const at = _malloc(bytes.length + 1);
-    for (let i = 0; i < bytes.length; ++i) HEAPU8[at + i] = bytes.charCodeAt(i) & 255;
-    HEAP32[length >> 2] = bytes.length;
-    return at;
+    const found = Module.page.read(korvaneText(key));
+    korvaneSetInt(state, found.state);
+    korvaneSetInt(length, found.bytes.length);
+    return korvaneBytes(found.bytes);
 });
 EM_JS(char*, js_write, (const char* key, const char* bytes, int length), {
     let text = "";
     for (let i = 0; i < length; ++i) text += String.fromCharCode(HEAPU8[bytes + i]);
-    return allocateUTF8(Module.page.write(UTF8ToString(key), text));
+    return korvaneString(Module.page.write(korvaneText(key), text));
 });
 EM_JS(int, js_claim, (), { return Module.page.claim(); });
 EM_JS(void, js_offer, (const char* name, const char* bytes, int length), {
-    Module.page.offer(UTF8ToString(name), HEAPU8.slice(bytes, bytes + length));
+    Module.page.offer(korvaneText(name), HEAPU8.slice(bytes, bytes + length));
 });
 EM_JS(char*, js_opened, (int* length, char** name), {
     const opened = Module.page.takeOpened();
     const bytes = opened.bytes;
     const at = _malloc(bytes.length + 1);
     HEAPU8.set(bytes, at);
-    HEAP32[length >> 2] = bytes.length;
-    HEAP32[name >> 2] = allocateUTF8(opened.name);
+    korvaneSetInt(length, bytes.length);
+    korvaneSetInt(name, korvaneString(opened.name));
     return at;
 });
 EM_JS(void, js_stand_down, (), { Module.page.standDown(); });
-EM_JS(void, js_tell_storage, (const char* note), { Module.page.tellStorage(UTF8ToString(note)); });
+EM_JS(void, js_tell_storage, (const char* note), { Module.page.tellStorage(korvaneText(note)); });
 EM_JS(double, js_seconds, (), { return Module.page.secondsSinceMidnight(); });
 EM_JS(double, js_now, (), { return Module.page.now(); });
 // clang-format on
@@ -125,8 +125,8 @@ void setCheck(const std::string& id, int value) {
 void setRange(const std::string& id, int min, int max, int value, int small, int large) {
     js_range(id.c_str(), min, max, value, small, large);
 }
-void setTitle(const std::string& title) {
-    js_title(title.c_str());
+void setTitle(const std::string& title, bool danish) {
+    js_title(title.c_str(), danish);
 }
 void setSize(int width, int height, const std::string& back) {
     js_size(width, height, back.c_str());

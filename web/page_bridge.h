@@ -16,7 +16,8 @@ void setLook(const std::string& id, const std::string& back, const std::string& 
 void setPicture(const std::string& id, const std::string& image);
 void setCheck(const std::string& id, int value);
 void setRange(const std::string& id, int min, int max, int value, int small, int large);
-void setTitle(const std::string& title);
+// The window's title, and the language its texts are in now.
+void setTitle(const std::string& title, bool danish);
 void setSize(int width, int height, const std::string& back);
 
 // The keyboard and the screen reader: a control's place in the Tab order (-1:

@@ -64,7 +64,7 @@ std::string PageFiles::location(const std::string& name) {
     return name;
 }
 
-Claim PageFiles::claim(const std::string&) {
+Claim PageFiles::claim(const std::string&, const std::string&) {
     switch (page::claim()) {
         case 0:
             return Claim::Held;

@@ -38,7 +38,8 @@ class PageFiles : public TextFiles {
     FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
     FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;
     std::string location(const std::string& name) override;
-    Claim claim(const std::string& lockName) override;
+    // The page holds the table for its whole life, so a claim stays as it was.
+    Claim claim(const std::string& name, const std::string& lockName) override;
 };
 
 }  // namespace korvane

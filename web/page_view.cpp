@@ -91,11 +91,13 @@ PageView::PageView(Form1& form) : form_(form) {
 
 void PageView::refresh() {
     const Window& me = form_.Me;
+    const bool danish = form_.language() == Language::Danish;
     const std::string window = me.caption + " " + std::to_string(me.clientWidth()) + " " +
-                               std::to_string(me.clientHeight()) + " " + me.backColor.text();
+                               std::to_string(me.clientHeight()) + " " + me.backColor.text() +
+                               (danish ? " da" : " en");
     if (window != window_) {
         window_ = window;
-        page::setTitle(me.caption);
+        page::setTitle(me.caption, danish);
         page::setSize(pixels(me.clientWidth()), pixels(me.clientHeight()), cssColour(me.backColor));
     }
     for (auto& [widget, shown] : shown_)

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/qt_table.h"
 
+#include <QApplication>
+
 #include "bank/cash_file.h"
 
 namespace korvane {
 
-QtTable::QtTable(Random* random)
+QtTable::QtTable(Random* random, std::function<bool()> raiseOpenTable)
     : form_(Services{boxes_, sound_, files_, random ? *random : seeded_, clock_, timers_}) {
+    form_.raiseOpenTable = std::move(raiseOpenTable);
     // The table's start-up runs before the window is first shown.
     form_.Form_Load();
     view_ = std::make_unique<TableView>(form_);
@@ -29,6 +32,20 @@ void QtTable::show() {
 
 void QtTable::close() {
     view_->close();
+}
+
+void QtTable::raise() {
+    view_->setWindowState(view_->windowState() & ~Qt::WindowMinimized);
+    view_->show();
+    view_->raise();
+    view_->activateWindow();
+    // Where the desktop keeps a window from taking the focus, its entry in the
+    // panel asks for the player's attention instead.
+    QApplication::alert(view_.get());
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        box->raise();
+        box->activateWindow();
+    }
 }
 
 void QtTable::saveAsItStands() {

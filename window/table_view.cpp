@@ -143,7 +143,8 @@ void TableView::paintEvent(QPaintEvent* event) {
     QTimer::singleShot(0, this, [this] {
         // The icon's images are decoded as soon as they are given, so only now.
         QIcon icon;
-        for (const char* name : {"icon", "icon256"})
+        for (const char* name :
+             {"icon16", "icon22", "icon24", "icon32", "icon48", "icon", "icon256"})
             icon.addFile(ImageStore::resourcePath(name));
         setWindowIcon(icon);
         if (onFirstFrame) onFirstFrame();

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/disk_files.h"
 #include "headless/headless_platform.h"
+#include "platform/disk_files.h"
 #include "table/form1.h"
 
 namespace korvane {
@@ -63,14 +63,39 @@ TEST_F(CashRoundTrip, WhatTheFileHeldComesBackByteForByte) {
         {"2350\r2000\r", "2350\r\n2000\r\n"},
         {"750", "750\r\n0\r\n"},
         {"", "1000\r\n0\r\n"},
-        {"100\r\n99999999999\r\n", "100\r\n2147483647\r\n"},
         {"\xEF\xBB\xBF"
          "1000\r\n0\r\n",
-         "1000\r\n0\r\n"}};
+         "1000\r\n0\r\n"},
+    };
     for (const auto& [before, after] : cases) {
         lay(before);
         EXPECT_TRUE(run().empty()) << before;
         EXPECT_EQ(bytes(), after) << before;
+    }
+}
+
+// A debt beyond the table's 32 bits is cut to the nearest it can hold, and the
+// player is told so at start-up, with the file's place and the debt now owed.
+TEST_F(CashRoundTrip, ADebtBeyondWhatTheTableHoldsIsCutAndTold) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2147483648", "2147483647"}, {"1099511627776", "2147483647"},
+        {"1e308", "2147483647"},      {"2147483647.5", "2147483647"},
+        {"-1e308", "-2147483648"},    {"-2147483649", "-2147483648"}};
+    for (const auto& [debt, cut] : cases) {
+        lay(std::string("100\r\n") + debt + "\r\n");
+        int32_t read = 0;
+        const auto boxes = run([&read](Form1& f) { read = f.Debt; });
+        EXPECT_EQ(std::to_string(read), cut) << debt;
+        ASSERT_EQ(boxes.size(), 1u) << debt;
+        EXPECT_EQ(boxes[0].box.text, "The debt in the cash file " +
+                                         (folder_ / "Korvane.cash").string() +
+                                         " lies beyond what the table can hold.\rIt was cut to " +
+                                         cut + ", and is saved so.");
+        EXPECT_EQ(bytes(), std::string("100\r\n") + cut + "\r\n");
+    }
+    for (const char* debt : {"2147483647", "-2147483648", "2147483646.5", "junk"}) {
+        lay(std::string("100\r\n") + debt + "\r\n");
+        EXPECT_TRUE(run().empty()) << debt << " fits, and is not told";
     }
 }
 
@@ -139,7 +164,7 @@ TEST_F(CashRoundTrip, AWriteCutOffHalfWayLeavesTheOldFile) {
     EXPECT_NE(boxes[0].box.text.find("could not be saved"), std::string::npos);
     EXPECT_EQ(bytes(), "2350\r\n2000\r\n");
     for (const auto& entry : fs::directory_iterator("."))
-        EXPECT_NE(entry.path().filename().string().rfind(".korvane-", 0), 0u)
+        EXPECT_EQ(entry.path().filename().string().find("~korvane-save~"), std::string::npos)
             << "no half-written file is left";
 }
 

@@ -53,7 +53,7 @@ bytes() { od -An -c "$folder/Korvane.cash" | tr -d ' \n'; }
 # Start-up: every error but "no such file" is told, and the file stays as it was.
 if [ "$part" = start-up ]; then
     for error in EIO ESTALE ETIMEDOUT ENOMEM EACCES ENOTCONN; do
-        run '2350\r\n2000\r\n' "-e inject=newfstatat:error=$error:when=1"
+        run '2350\r\n2000\r\n' "-e inject=newfstatat:error=$error"
         grep -q 'could not be read' <<<"$out" || fail "$error at start-up was taken for no file: $out"
         grep -q 'so it was left as it was' <<<"$out" || fail "$error: the close did not say so"
         [ "$(bytes)" = '2350\r\n2000\r\n' ] || fail "$error at start-up: the file was replaced"

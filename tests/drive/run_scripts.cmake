@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every scripts/NAME.drive through korvane-drive in a fresh folder and
-# compares what it prints with NAME.out. NAME.cash, where present, is laid in the
-# folder as the cash file first; NAME.cash-after is what the folder must hold after.
+# compares what it prints, with the folder written <folder>, with NAME.out.
+# NAME.cash, where present, is laid in the folder as the cash file first; NAME.cash-after is what the folder must hold after.
 # RUNNER, when given, is the program the driver runs under (node for WebAssembly).
 file(GLOB scripts "${SCRIPTS}/*.drive")
 foreach(script IN LISTS scripts)
@@ -17,6 +17,9 @@ foreach(script IN LISTS scripts)
                     RESULT_VARIABLE code TIMEOUT 60)
     file(READ "${SCRIPTS}/${name}.out" expected)
     file(READ "${folder}/stdout" actual)
+    # A box that names the cash file's place names this run's folder.
+    file(REAL_PATH "${folder}" real_folder)
+    string(REPLACE "${real_folder}/" "<folder>/" actual "${actual}")
     if(NOT code EQUAL 0 OR NOT actual STREQUAL expected)
         message(SEND_ERROR "${name}: output differs (exit ${code}); see ${folder}/stdout")
     endif()

@@ -14,6 +14,10 @@ for _ in 1 2; do
     busy+=($!)
 done
 for ((round = 1; round <= rounds; round++)); do
-    "$@" >/dev/null 2>&1 || { echo "under load: failed in round $round of $rounds: $*"; exit 1; }
+    if ! out=$("$@" 2>&1); then
+        echo "$out" | tail -40
+        echo "under load: failed in round $round of $rounds: $*"
+        exit 1
+    fi
 done
 echo "under load: $rounds rounds passed: $*"

@@ -8,10 +8,14 @@ set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+# Where the game listens for a second launch: the player's runtime folder.
+mkdir -m 700 "$scratch/run" && export XDG_RUNTIME_DIR=$scratch/run
 cmake --build "$build" --target korvane_installables >/dev/null
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 for file in bin/korvane libexec/korvane/korvane libexec/korvane/libkorvane_sound.so share/applications/korvane.desktop \
+            share/icons/hicolor/16x16/apps/korvane.png share/icons/hicolor/48x48/apps/korvane.png \
             share/icons/hicolor/64x64/apps/korvane.png share/icons/hicolor/256x256/apps/korvane.png \
+            share/doc/korvane/README.md.gz share/doc/korvane/cash.md.gz \
             share/korvane/sounds/deal.wav share/korvane/sounds/youwin.wav; do
     [ -e "$scratch/usr/$file" ] || { echo "not installed: $file"; exit 1; }
 done

@@ -8,6 +8,8 @@ build=$1
 scratch=$(mktemp -d)
 trap 'status=$?; pkill -KILL -f "$scratch/usr/libexec/" || :; rm -rf "$scratch"; exit $status' EXIT
 chmod 755 "$scratch"
+# Where the game listens for a second launch: the player's runtime folder.
+mkdir -m 700 "$scratch/run" && export XDG_RUNTIME_DIR=$scratch/run
 cmake --build "$build" --target korvane_installables >/dev/null
 cmake --install "$build" --prefix "$scratch/usr" >/dev/null
 launcher=$scratch/usr/bin/korvane
@@ -43,7 +45,8 @@ folder=$scratch/home/.local/share/korvane
 printf '2350\n2000\n' > "$folder/Korvane.cash"
 player_owns "$scratch/home"
 chmod 555 "$folder"
-(HOME=$scratch/home XDG_DATA_HOME= exec "${as_player[@]}" "$launcher") &
+# (The runtime folder above is not nobody's: the game's own then goes in TMPDIR.)
+(HOME=$scratch/home XDG_DATA_HOME= TMPDIR=$scratch/home exec "${as_player[@]}" "$launcher") &
 game=$!
 wait_for painted $game || fail "the game did not start in a read-only game folder"
 kill -TERM $game; wait $game

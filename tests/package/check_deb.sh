@@ -54,6 +54,10 @@ for png in "$usr"/share/icons/hicolor/*/apps/"$icon".png; do
     sizes=$((sizes + 1))
 done
 echo "Icon=$icon in $sizes sizes"
+# Every size a desktop asks for, each drawn at that size.
+for size in 16 22 24 32 48 64 128 256 512; do
+    expect "share/icons/hicolor/${size}x$size/apps/$icon.png" "a desktop's menu, panel or dock"
+done
 # What the launcher runs and copies, found from where it lies.
 expect libexec/korvane/korvane "the launcher"
 expect libexec/korvane/libkorvane_sound.so "the game, which loads its sounds from beside itself,"
@@ -61,6 +65,21 @@ expect libexec/korvane/libkorvane_sound.so "the game, which loads its sounds fro
 expect share/man/man6/korvane.6.gz "the manual's reader"
 expect share/doc/korvane/copyright "Debian's policy"
 expect share/doc/korvane/changelog.gz "Debian's policy"
+# Whatever the manual sends its reader to is in the package.
+manual=$(zcat "$usr/share/man/man6/korvane.6.gz")
+for named in $(grep -o '/usr/[^ ]*[^ .,;]' <<<"$manual" | sort -u); do
+    expect "${named#/usr/}" "the manual"
+done
+
+echo "== no made-up address"
+# A software centre and apt show these: a domain kept for examples is no address.
+made_up='example\.(org|com|net)'
+! dpkg-deb -f "$deb" | grep -Ei "$made_up" || fail "the control fields name a made-up address"
+dpkg-deb -f "$deb" Maintainer | grep -Eq '^[^<>]+ <[^<>@ ]+@[^<>@ ]+\.[^<>@ ]+>$' ||
+    fail "the Maintainer field is not a name and a mail address"
+found=$(grep -rliE "$made_up" "$root" || true)
+found+=$(find "$root" -name '*.gz' -exec zgrep -liE "$made_up" {} + || true)
+[ -z "$found" ] || fail "these installed files name a made-up address: $found"
 
 echo "== the programs are stripped, with no run path"
 for elf in "$usr"/libexec/korvane/*; do

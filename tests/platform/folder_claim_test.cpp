@@ -6,6 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <functional>
+#include <iterator>
 #include <memory>
 
 #include "tests/platform/scratch_folder.h"
@@ -50,33 +53,6 @@ TEST_F(FolderClaimTest, AKilledTableKeepsNoOneOut) {
     ::close(ready[1]);
 }
 
-TEST_F(FolderClaimTest, ClearsOnlyTheGamesOwnLeftoversOnceHeld) {
-    const char* leftovers[] = {".korvane-Ab3xYz", ".korvane-000000"};
-    const char* kept[] = {".korvane-abc", ".korvane-ABCDEF.x", "korvane-ABCDEF", ".korvane-AB-DEF",
-                          "Korvane.cash"};
-    for (const char* name : leftovers)
-        writeBytes(name, "1\r\n");
-    for (const char* name : kept)
-        writeBytes(name, "1\r\n");
-    ::mkdir(path(".korvane-FOLDER").c_str(), 0700);
-    {
-        FolderClaim other;
-        ASSERT_EQ(other.take(lock()), Claim::Held);
-        writeBytes(".korvane-Writin", "half");  // being written by the table that holds it
-        FolderClaim mine;
-        EXPECT_EQ(mine.take(lock()), Claim::HeldElsewhere);
-        EXPECT_TRUE(exists(".korvane-Writin")) << "never while another table holds the lock";
-    }
-    FolderClaim mine;
-    ASSERT_EQ(mine.take(lock()), Claim::Held);
-    for (const char* name : leftovers)
-        EXPECT_FALSE(exists(name)) << name;
-    EXPECT_FALSE(exists(".korvane-Writin"));
-    for (const char* name : kept)
-        EXPECT_TRUE(exists(name)) << name;
-    EXPECT_TRUE(exists(".korvane-FOLDER"));
-}
-
 TEST_F(FolderClaimTest, APlantedLinkIsNeverOpenedAndAShutFolderStillTakesTheLock) {
     ASSERT_EQ(::symlink("victim", lock().c_str()), 0);
     {
@@ -94,6 +70,62 @@ TEST_F(FolderClaimTest, APlantedLinkIsNeverOpenedAndAShutFolderStillTakesTheLock
             claim.take(lock()) == Claim::Held && second.take(lock()) == Claim::HeldElsewhere;
         ::chmod(folder().c_str(), 0700);
         return ok;
+    }));
+}
+
+// Whatever comes to stand at the lock's name while a table holds it, the next
+// table takes the lock at the name, and the first finds at its next look that
+// it no longer holds the lock every other table meets.
+TEST_F(FolderClaimTest, ALockRemovedOrReplacedIsNoLongerHeld) {
+    const std::function<void()> replacements[] = {
+        [] {},
+        [&] { writeBytes("Korvane.lock", ""); },
+        [&] { ::mkdir(lock().c_str(), 0700); },
+        [&] { ::symlink("elsewhere", lock().c_str()); },
+        [&] { ::mkfifo(lock().c_str(), 0600); },
+    };
+    for (size_t kind = 0; kind < std::size(replacements); ++kind) {
+        FolderClaim first;
+        ASSERT_EQ(first.take(lock()), Claim::Held);
+        ASSERT_EQ(std::filesystem::remove(lock()), true);
+        replacements[kind]();
+        {
+            FolderClaim second;
+            ASSERT_EQ(second.take(lock()), Claim::Held) << kind;
+            EXPECT_EQ(first.take(lock()), Claim::HeldElsewhere) << kind;
+        }
+        // Once the other table has gone, the lock at the name is taken anew.
+        EXPECT_EQ(first.take(lock()), Claim::Held) << kind;
+        EXPECT_TRUE(first.takenAnew()) << kind;
+        FolderClaim third;
+        EXPECT_EQ(third.take(lock()), Claim::HeldElsewhere) << kind;
+        EXPECT_EQ(first.take(lock()), Claim::Held) << kind;
+        EXPECT_FALSE(first.takenAnew()) << kind << ": still the same lock";
+        std::filesystem::remove_all(lock());
+    }
+}
+
+// A lock file planted where the player may not open it leaves the folder to
+// carry the lock, for every table alike, and keeps it there at each look.
+TEST_F(FolderClaimTest, ALockFileThePlayerMayNotOpenLeavesTheFolderToCarryIt) {
+    writeBytes("Korvane.lock", "");
+    ::chmod(lock().c_str(), 0);
+    EXPECT_TRUE(asOrdinaryUser([&] {
+        FolderClaim first, second;
+        return first.take(lock()) == Claim::Held && second.take(lock()) == Claim::HeldElsewhere &&
+               first.take(lock()) == Claim::Held && !first.takenAnew();
+    }));
+}
+
+// The folder may take no lock at all: execute-only, it can be neither listed nor
+// written, so no lock file can be made and the folder cannot be opened.
+TEST_F(FolderClaimTest, AFolderThatTakesNoLockSaysSo) {
+    EXPECT_TRUE(asOrdinaryUser([&] {
+        ::chmod(folder().c_str(), 0111);
+        FolderClaim claim;
+        const bool unavailable = claim.take(lock()) == Claim::Unavailable;
+        ::chmod(folder().c_str(), 0700);
+        return unavailable;
     }));
 }
 

@@ -9,7 +9,6 @@
 #include <random>
 
 #include "platform/disk_files.h"
-#include "platform/folder_claim.h"
 #include "tests/platform/scratch_folder.h"
 
 namespace korvane {
@@ -62,8 +61,8 @@ TEST_F(KilledSaves, LeaveTheOldFileOrTheNewByteForByte) {
     const std::string bytes = bytesOf("Korvane.cash");
     EXPECT_TRUE(bytes == "2350\r\n2000\r\n" || bytes == "123456789.5\r\n0\r\n") << bytes;
     std::cout << "fresh files the kills left beside the cash file: " << entries() - 1 << "\n";
-    FolderClaim next;
-    ASSERT_EQ(next.take(path("Korvane.lock")), Claim::Held);
+    DiskFiles next;
+    ASSERT_EQ(next.claim(path("Korvane.cash"), "Korvane.lock"), Claim::Held);
     EXPECT_EQ(entries(), 2) << "the next start clears what the kills left";
 }
 

@@ -49,6 +49,29 @@ TEST_F(CashKeeping, ARepaymentIsSavedAndACloseMidRoundKeepsTheCashFromBefore) {
     EXPECT_EQ(onDisk(), "1001\r\n0\r\n") << "the bet moves only at the settlement";
 }
 
+// A repayment is in the file before its receipt opens, so a kill, or a signal's
+// close while the receipt is open, keeps it; the table shows it once the
+// receipt is closed.
+TEST_F(CashKeeping, ARepaymentIsSavedBeforeItsReceiptOpens) {
+    cashFile("5000\r\n1000\r\n");
+    std::vector<std::string> atReceipt;
+    auto print = driver_.platform().boxes.onShow;
+    driver_.platform().boxes.onShow = [&](const ShownBox& shown) {
+        if (shown.box.text.rfind("Your dept was", 0) == 0) {
+            atReceipt = {onDisk(), table().Label10.caption};
+            EXPECT_TRUE(table().writeCashFile().ok);  // as a signal's close saves
+            atReceipt.push_back(onDisk());
+        }
+        print(shown);
+    };
+    play("load\nanswer yes\n" + deckOf("10 8 10 K") + "click Command3\n");
+    EXPECT_EQ(atReceipt, (std::vector<std::string>{"3750\r\n0\r\n", "5000", "3750\r\n0\r\n"}));
+    EXPECT_EQ(table().Label10.caption, "3750");
+    EXPECT_EQ(table().Debt, 0);
+    play("unload\n");
+    EXPECT_EQ(onDisk(), "3750\r\n0\r\n");
+}
+
 TEST_F(CashKeeping, AFailedSaveIsToldOnceUntilOneGoesThroughAndAgainAtTheClose) {
     files_.unwritable.insert("Korvane.cash");
     std::string out = play("load\n" + won() + won());
@@ -90,6 +113,38 @@ TEST_F(CashKeeping, ASecondTableSaysSoAndLeavesTheFileAlone) {
     EXPECT_NE(err_.str().find("error: click: the window is closed"), std::string::npos);
     EXPECT_EQ(files_.writes, 0);
     EXPECT_EQ(onDisk(), "2350\r\n2000\r\n");
+}
+
+// Another table took the lock (this one's was removed or replaced) and plays
+// from the file: this table never writes over its cash, says so after the round
+// it could not save and again at the close, and a signal's close writes nothing.
+TEST_F(CashKeeping, ATableWhoseLockWasTakenStopsSavingAndSaysSo) {
+    cashFile("1000\r\n0\r\n");
+    play("load\n");
+    files_.heldElsewhere.insert("Korvane.lock");
+    cashFile("1010\r\n0\r\n");  // the other table's win
+    const std::string out = play(won() + won() + "unload\n");
+    EXPECT_EQ(count(out,
+                    "Another table now plays from the cash file Korvane.cash, since the lock "
+                    "that kept it out was removed or replaced.\\rThis table no longer saves "
+                    "its cash there, so as not to write over the other table's."),
+              2)
+        << out;
+    EXPECT_EQ(count(out, "could not be saved"), 0) << out;
+    EXPECT_FALSE(table().writeCashFile().ok);
+    EXPECT_EQ(onDisk(), "1010\r\n0\r\n");
+}
+
+TEST_F(CashKeeping, AFolderThatTakesNoLockIsToldAndTheTablePlaysOn) {
+    files_.unlockable.insert("Korvane.lock");
+    const std::string out = play("load\n" + won() + "unload\n");
+    EXPECT_EQ(count(out, "box "), 1) << out;
+    expectInOrder(out, {"box title=\"Korvane\" text=\"The folder of the cash file Korvane.cash "
+                        "takes no lock, so a second table could play from the same file.\\rPlay "
+                        "at one table at a time there, or the cash of one of them may be lost.\" "
+                        "buttons=ok icon=stop -> ok",
+                        "sound youwin.wav"});
+    EXPECT_EQ(onDisk(), "1010\r\n0\r\n");
 }
 
 }  // namespace

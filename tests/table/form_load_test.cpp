@@ -84,5 +84,30 @@ TEST_F(FormLoad, AnUnreadableCashFileIsLeftAsItWas) {
     EXPECT_EQ(platform.memoryFiles.files["Korvane.cash"], "2350\r\n2000\r\n");
 }
 
+// A second table first asks the open one to come to the front, and tells the
+// player only when none did; either way it stands down, silent.
+TEST_F(FormLoad, ASecondTableTellsThePlayerOnlyWhenTheOpenOneDidNotComeUp) {
+    for (const bool cameUp : {true, false}) {
+        HeadlessPlatform second;
+        Form1 late{second.services()};
+        second.memoryFiles.heldElsewhere.insert("Korvane.lock");
+        int asked = 0;
+        late.raiseOpenTable = [&asked, cameUp] {
+            ++asked;
+            return cameUp;
+        };
+        late.Form_Load();
+        EXPECT_TRUE(late.standsDown()) << cameUp;
+        EXPECT_EQ(asked, 1) << cameUp;
+        EXPECT_EQ(second.boxes.shown().size(), cameUp ? 0u : 1u) << cameUp;
+        EXPECT_TRUE(second.sound.played.empty()) << cameUp;
+    }
+    int asked = 0;
+    table.raiseOpenTable = [&asked] { return ++asked > 0; };
+    table.Form_Load();
+    EXPECT_EQ(asked, 0) << "a table that holds the file asks no one";
+    EXPECT_FALSE(table.standsDown());
+}
+
 }  // namespace
 }  // namespace korvane

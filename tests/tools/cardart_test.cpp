@@ -57,6 +57,8 @@ std::map<QString, QSize> contract() {
     }
     sizes[QStringLiteral("icon.png")] = QSize(64, 64);
     sizes[QStringLiteral("icon256.png")] = QSize(256, 256);
+    for (const int size : {16, 22, 24, 32, 48})
+        sizes[QStringLiteral("icon%1.png").arg(size)] = QSize(size, size);
     return sizes;
 }
 
@@ -178,6 +180,28 @@ TEST_F(CardArtTest, FacesAndBacksArePairwiseDifferent) {
                                                 << g.first + int(j) << " look the same";
             }
         }
+    }
+}
+
+// A menu's or a panel's icon is drawn at its own size, on whole pixels: no pixel
+// is half art, half background, so no edge blurs, as the big icon would shrunk.
+TEST_F(CardArtTest, SmallIconsAreDrawnOnWholePixels) {
+    const QImage big = drawnImage(QStringLiteral("icon256.png"));
+    for (const int size : {16, 22, 24, 32}) {
+        const QImage icon = drawnImage(QStringLiteral("icon%1.png").arg(size));
+        int opaque = 0;
+        int partly = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const int alpha = qAlpha(icon.pixel(x, y));
+                opaque += alpha == 255;
+                partly += alpha != 0 && alpha != 255;
+            }
+        EXPECT_EQ(partly, 0) << size;
+        EXPECT_GT(opaque, size * size * 9 / 10) << size << ": the felt fills the square";
+        const QImage shrunk =
+            big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_GT(pixelsApart(icon, shrunk), size * size / 4) << size;
     }
 }
 

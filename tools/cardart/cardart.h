@@ -38,6 +38,9 @@ QImage drawMiniBack(qreal scale = 1);
 QImage drawFlag(Flag flag, int size);
 // Program icon, size x size pixels with a transparent surround.
 QImage drawIcon(int size);
+// The program icon for menus and panels, where the big one would blur: laid out
+// on whole pixels, each either opaque or transparent.
+QImage drawSmallIcon(int size);
 
 // "face0.png" at scale 2 -> "face0@2x.png"; unchanged at scale 1.
 QString scaledName(const QString& fileName, qreal scale);

@@ -32,6 +32,10 @@ std::vector<std::pair<QString, QImage>> renderAll(qreal scale) {
     add(QStringLiteral("flag_dk16.png"), drawFlag(Flag::Denmark, smallFlag));
     add(QStringLiteral("icon.png"), drawIcon(qRound(64 * scale)));
     add(QStringLiteral("icon256.png"), drawIcon(qRound(256 * scale)));
+    // The sizes of menus and panels, where the big icon would blur.
+    for (const int size : {16, 22, 24, 32})
+        add(QStringLiteral("icon%1.png").arg(size), drawSmallIcon(qRound(size * scale)));
+    add(QStringLiteral("icon48.png"), drawIcon(qRound(48 * scale)));
     return images;
 }
 

@@ -3,9 +3,8 @@
 "use strict";
 
 (function (K) {
-    // The table's keys go to the table, which decides what each does: on its
-    // controls the arrows, Page Up and Down, Home, End, Space and Enter; anywhere
-    // F1 and Alt with a button's access key. A browser may keep Alt+1 and Alt+2
+    // On the table's controls the arrows, Page Up and Down, Home, End, Space and
+    // Enter; anywhere F1 and Alt with a button's access key. A browser may keep Alt+1 and Alt+2
     // for its tabs: Alt+Shift with the same key is the page's too, as the key's
     // place on the keyboard is what counts. Tab goes round the stops the table
     // numbers, then on to the buttons beside it.
@@ -34,5 +33,4 @@
     window.addEventListener("keyup", (e) => {
         if (e.key === " " && K.view.focused()) e.preventDefault();
     });
-
 })(window.Korvane);

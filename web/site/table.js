@@ -137,8 +137,10 @@
 
 
     K.view = {
-        setTitle(title) {
+        // The language of the texts, so a screen reader speaks them in it.
+        setTitle(title, danish) {
             document.title = title;
+            K.dom.table.lang = danish ? "da" : "en";
         },
         setSize(width, height, back) {
             tableWidth = width;

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Strings and numbers across the bridge (web/page_bridge.cpp), by the browser's
+// own encoders, so the bridge needs nothing of emscripten's runtime helpers, which
+// differ from one emscripten to the next.
+
+// A C string of the table's as JavaScript text.
+function korvaneText(at) {
+    let end = at;
+    while (HEAPU8[end]) ++end;
+    return new TextDecoder().decode(HEAPU8.subarray(at, end));
+}
+
+// JavaScript text as a C string the table frees.
+function korvaneString(text) {
+    const bytes = new TextEncoder().encode(text);
+    const at = _malloc(bytes.length + 1);
+    HEAPU8.set(bytes, at);
+    HEAPU8[at + bytes.length] = 0;
+    return at;
+}
+
+// Bytes, one a character (0..255), as a block the table frees.
+function korvaneBytes(text) {
+    const at = _malloc(text.length + 1);
+    for (let i = 0; i < text.length; ++i) HEAPU8[at + i] = text.charCodeAt(i) & 255;
+    return at;
+}
+
+function korvaneSetInt(at, value) {
+    new DataView(HEAPU8.buffer).setInt32(at, value, true);
+}

@@ -16,7 +16,8 @@ EM_JS(void, makeControls, (), {
     document.body.append(button, status);
 });
 
-EM_JS(void, showStatus, (const char* text), { document.getElementById('Label5').textContent = UTF8ToString(text); });
+EM_JS(void, showStatus, (const char* text),
+      { document.getElementById('Label5').textContent = UTF8ToString(text); });
 
 EM_BOOL clicked(int, const EmscriptenMouseEvent*, void*) {
     showStatus("Shuffling");

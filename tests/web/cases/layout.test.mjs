@@ -103,6 +103,9 @@ async function differentlySpoken(page, facts, when) {
             wrong.push(`${c.name} is missing, the desktop tells ${c.role} "${c.spoken}"`);
         } else if (!rolesFor[c.role].includes(node.role) || node.name.replace(/\s+/g, ' ') !== c.spoken.replace(/\s+/g, ' ')) {
             wrong.push(`${c.name} tells ${node.role} "${node.name}", the desktop ${c.role} "${c.spoken}"`);
+        } else if (c.role === 'label' && !['polite', 'assertive'].includes(node.live)) {
+            // What a label shows changes with the round: the reader is told as it does.
+            wrong.push(`${c.name} tells no change of "${c.spoken}"`);
         }
     }
     return wrong.map((w) => `${w} ${when}`);

@@ -159,8 +159,8 @@ export function parseBox(line) {
 }
 
 // What Chromium's accessibility tree tells of each named control: its role and
-// name, whether it is left out of the tree, and checked for a choice. A picture
-// box may carry its name on the image inside it.
+// name, whether it is left out of the tree, checked for a choice, and how a change
+// of it is told (live).
 export async function spokenOf(page, names) {
     const cdp = await page.context().newCDPSession(page);
     try {
@@ -181,8 +181,9 @@ export async function spokenOf(page, names) {
             const empty = self.ignored || ['generic', 'none', 'presentation', 'LabelText'].includes(self.role?.value);
             const child = empty ? (self.childIds ?? []).map((id) => nodes.find((n) => n.nodeId === id)).find(named) : null;
             const node = named(self) || !child ? self : child;
-            const checked = node.properties?.find((p) => p.name === 'checked')?.value?.value;
-            told[name] = { ignored: Boolean(self.ignored) && !child, role: node.role?.value ?? '', name: node.name?.value ?? '', checked };
+            const property = (key) => node.properties?.find((p) => p.name === key)?.value?.value;
+            told[name] = { ignored: Boolean(self.ignored) && !child, role: node.role?.value ?? '', name: node.name?.value ?? '',
+                           checked: property('checked'), live: property('live') };
         }
         return told;
     } finally {

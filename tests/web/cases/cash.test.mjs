@@ -66,6 +66,26 @@ test('the cash is kept across a reload, a crash after a round, and a crash mid-r
     await s.assertClean();
 });
 
+test('a cash no round has saved yet is kept when the page is closed', within(40), async () => {
+    const s = await session('closed');
+    let page = await openTable(s.context, s.origin);
+    // The cheat sets the cash outside a round: only the close saves it, as on the desktop.
+    await control(page, 'Label16').dblclick();
+    await waitForBox(page);
+    await answerBox(page, 'ok');
+    await control(page, 'Label17').click();
+    await waitForText(page, 'Label10', '10000', shortly);
+    const d = desktop(['load', 'answer ok', 'dblclick Label16', 'click Label17', 'unload'], { files: {}, scratch });
+    assert.equal(d.fileText('Korvane.cash').toString('latin1').split('\r\n')[0], '10000');
+    // Closed as a player closes it: the page's own unload handlers run.
+    const closed = page.waitForEvent('close', { timeout: shortly });
+    await page.close({ runBeforeUnload: true });
+    await closed;
+    page = await openTable(s.context, s.origin);
+    await waitForText(page, 'Label10', '10000', shortly, 'after the page was closed');
+    await s.assertClean();
+});
+
 test('a second tab of the page is told the table is open and plays nothing', within(60), async () => {
     const s = await session('second');
     const first = await openTable(s.context, s.origin);

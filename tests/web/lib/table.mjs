@@ -47,7 +47,7 @@ async function stopClock(context, seconds) {
 
 export async function openTable(context, origin, { clock } = {}) {
     if (clock !== undefined) await stopClock(context, clock);
-    const page = context.pages()[0] ?? (await context.newPage());
+    const page = context.pages().find((p) => !p.isClosed()) ?? (await context.newPage());
     await page.goto(`${origin}/`);
     // Up, or telling something at start-up in a box before the table shows.
     await page.locator(`${selector('Command3')}, [role="dialog"], [role="alertdialog"]`).first()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cash in the browser: kept across a reload and a crash of the page, one
-// table an origin, and storage that is blocked or full (cash files: files.test.mjs).
+// table an origin, a cash saved by the close, and storage that is blocked or full
+// (cash files: files.test.mjs).
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';

@@ -31,7 +31,7 @@ SHELL    := /bin/bash
 MAKEFLAGS += --no-print-directory
 
 .PHONY: play test sanitize fuzz bench build deps play-deps locales deb deb-check spdx screenshot \
-        format clean web web-serve
+        format clean web web-serve web-deps web-test
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -91,7 +91,7 @@ play: play-deps
 # Every test of the game, then the core again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, with the fuzz targets over their corpus, then the
 # package built from scratch and checked.
-test: build locales
+test: build locales web web-deps
 	@echo "Testing in $(BUILD)/"
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) \
 	    --output-junit $(CURDIR)/$(BUILD)/ctest-junit.xml
@@ -141,9 +141,28 @@ deb: deps
 deb-check: deb
 	tests/package/check_deb.sh $(DEB)/korvane_*.deb "$(CURDIR)" "$(CURDIR)/$(DEB)"
 
-bench: build
+# The browser tests drive Debian's chromium through the one npm package named in
+# tests/web/package-lock.json, installed from the lock alone when the lock changes.
+# A node that brings its own npm (as NodeSource's does) stands in for Debian's two.
+WEB_DRIVER := tests/web/node_modules/.package-lock.json
+$(WEB_DRIVER): tests/web/package-lock.json
+	cd tests/web && npm ci --ignore-scripts --no-audit --no-fund
+web-deps:
+	$(call install_missing,chromium)
+	@command -v node >/dev/null && command -v npm >/dev/null || { \
+	    $(SUDO) apt-get update && \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends nodejs npm; }
+	@$(MAKE) $(WEB_DRIVER)
+
+# The page in chromium: every case of tests/web, against the site `make web` built.
+web-test: build web web-deps
+	cd $(BUILD) && KORVANE_WEB_REQUIRED=1 ctest -L web --output-on-failure -j$(JOBS)
+
+bench: build web web-deps
 	$(BUILD)/bench/rounds_bench
 	$(BUILD)/bench/qt_bench
+	bench/web/build_minimal.sh $(BUILD)/bench/web-minimal
+	node bench/web/web_bench.mjs $(WEB)/site $(BUILD)/bench/web-minimal $(BUILD)/bench/web-work
 
 # The table as a web page: a folder of static files in $(WEB)/site. emcc runs on
 # Debian's node only with Debian's modules, and emcmake's own test emulator passes

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The cash in the browser: kept across a reload and a crash of the page, one
+// table an origin, a cash saved by the close, and storage that is blocked or full
+// (cash files: files.test.mjs).
+import { test, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { scratchFolder, within } from '../lib/scratch.mjs';
+import { tableSession } from '../lib/session.mjs';
+import {
+    answerBox, aRound, boxes, control, dealtAt, desktop, openTable, selector, shortly, shown, waitForBox,
+    waitForText,
+} from '../lib/table.mjs';
+
+const scratch = scratchFolder();
+const sessions = [];
+after(() => Promise.all(sessions.map((s) => s.close())));
+async function session(profile, options = {}) {
+    const s = await tableSession(scratch, { profile, ...options });
+    sessions.push(s);
+    return s;
+}
+
+const at = 36000;  // the page's clock stopped at 10:00:00 deals a round that a hit and a stop win
+const { command: deckCommand } = dealtAt(at);
+const won = [deckCommand, 'click Command3', 'wait 3500', 'click Command1', 'click Command2', 'wait 5000'];
+
+async function winRound(page) {
+    await control(page, 'Command3').click();
+    await waitForText(page, 'Label5', 'Your Turn');
+    await control(page, 'Command1').click();
+    await control(page, 'Command2').click();
+    await page.waitForFunction(() => !document.getElementById('Command3').disabled, null, { timeout: aRound });
+}
+
+// Ends the page's renderer at once: no unload, no hiding, nothing more of its own runs.
+async function crash(page) {
+    const crashed = page.waitForEvent('crash', { timeout: shortly });
+    const cdp = await page.context().newCDPSession(page);
+    cdp.send('Page.crash').catch(() => {});
+    await crashed;
+    await page.close();
+}
+
+test('the cash is kept across a reload, a crash after a round, and a crash mid-round', within(90), async () => {
+    const s = await session('kept');
+    let page = await openTable(s.context, s.origin, { clock: at });
+    await winRound(page);
+    const one = desktop(['load', ...won, 'get Label10.Caption']).get('Label10.Caption');
+    assert.equal(await shown(page, 'Label10'), one);
+    await page.reload();
+    await control(page, 'Command3').waitFor({ timeout: shortly });
+    await waitForText(page, 'Label10', one, shortly);
+
+    await winRound(page);
+    const two = await shown(page, 'Label10');
+    assert.notEqual(two, one);
+    await crash(page);
+    page = await openTable(s.context, s.origin, { clock: at });
+    await waitForText(page, 'Label10', two, shortly);
+
+    // Closed mid-round, the table keeps the cash from before the round.
+    await control(page, 'Command3').click();
+    await waitForText(page, 'Label5', 'Your Turn');
+    await crash(page);
+    page = await openTable(s.context, s.origin);
+    await waitForText(page, 'Label10', two, shortly);
+    await s.assertClean();
+});
+
+test('a cash no round has saved yet is kept when the page is closed', within(40), async () => {
+    const s = await session('closed');
+    let page = await openTable(s.context, s.origin);
+    // The cheat sets the cash outside a round: only the close saves it, as on the desktop.
+    await control(page, 'Label16').dblclick();
+    await waitForBox(page);
+    await answerBox(page, 'ok');
+    await control(page, 'Label17').click();
+    await waitForText(page, 'Label10', '10000', shortly);
+    const d = desktop(['load', 'answer ok', 'dblclick Label16', 'click Label17', 'unload'], { files: {}, scratch });
+    assert.equal(d.fileText('Korvane.cash').toString('latin1').split('\r\n')[0], '10000');
+    // Closed as a player closes it: the page's own unload handlers run.
+    const closed = page.waitForEvent('close', { timeout: shortly });
+    await page.close({ runBeforeUnload: true });
+    await closed;
+    page = await openTable(s.context, s.origin);
+    await waitForText(page, 'Label10', '10000', shortly, 'after the page was closed');
+    await s.assertClean();
+});
+
+test('a second tab of the page is told the table is open and plays nothing', within(60), async () => {
+    const s = await session('second');
+    const first = await openTable(s.context, s.origin);
+    const second = await s.context.newPage();
+    await second.goto(`${s.origin}/`);
+    const told = await waitForBox(second);
+    assert.match(told.text, /already open/);
+    await answerBox(second, 'ok');
+    const startable = await second.evaluate((sel) => {
+        const start = document.querySelector(sel);
+        return Boolean(start?.checkVisibility() && !start.disabled && !start.closest('[inert]'));
+    }, selector('Command3'));
+    assert.equal(startable, false, 'the second tab offers no Start');
+    await control(first, 'Command3').click();
+    await waitForText(first, 'Label5', 'Shuffling', shortly);
+    await second.close();
+    await s.assertClean();
+});
+
+for (const [what, script] of [
+    ['blocked', `Object.defineProperty(window, 'localStorage', { get() { throw new DOMException('The operation is insecure.', 'SecurityError'); } });`],
+    ['full', `Storage.prototype.setItem = function () { throw new DOMException('The quota has been exceeded.', 'QuotaExceededError'); };`],
+]) {
+    test(`storage that is ${what} is told, and the table still plays`, within(60), async () => {
+        const s = await session(`storage-${what}`, { initScript: { content: script } });
+        const page = await openTable(s.context, s.origin, { clock: at });
+        const told = await waitForBox(page, aRound);
+        assert.ok(told.text.trim().length > 0);
+        await answerBox(page, 'ok');
+        await control(page, 'Command3').click();
+        await waitForText(page, 'Label5', 'Your Turn');
+        await control(page, 'Command2').click();
+        await page.waitForFunction(() => !document.getElementById('Command3').disabled ||
+                                         document.querySelector('[role="dialog"], [role="alertdialog"]')?.checkVisibility(),
+                                   null, { timeout: aRound });
+        while (await boxes(page).count()) await answerBox(page, 'ok');
+        await page.waitForFunction(() => !document.getElementById('Command3').disabled, null, { timeout: aRound });
+        await s.assertClean();
+    });
+}

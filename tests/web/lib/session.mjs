@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One browser on the built site for one test, and what every test checks at its
+// end: no request left the page's origin, no box of the browser's own opened, and
+// the page threw nothing.
+import assert from 'node:assert/strict';
+import { serve } from './server.mjs';
+import { openBrowser } from './browser.mjs';
+import { siteFolder } from './scratch.mjs';
+
+export async function tableSession(scratch, { profile, viewport, deviceScaleFactor, hasTouch, initScript, server } = {}) {
+    const ownServer = !server;
+    const site = server ?? (await serve(siteFolder()));
+    const browser = await openBrowser(scratch, site.origin, { profile, viewport, deviceScaleFactor, hasTouch });
+    if (initScript) await browser.context.addInitScript(initScript);
+    let closed = false;
+    return {
+        ...browser,
+        server: site,
+        origin: site.origin,
+        async close() {
+            if (closed) return;
+            closed = true;
+            await browser.context.close().catch(() => {});
+            if (ownServer) await site.close();
+        },
+        async assertClean() {
+            assert.deepEqual([...browser.watch.foreign], [], 'requests to another origin');
+            assert.deepEqual(browser.watch.nativeBoxes, [], "boxes of the browser's own");
+            assert.deepEqual(browser.watch.errors, [], 'errors the page threw');
+            for (const page of browser.context.pages()) {
+                const open = await page.locator('[role="dialog"]:visible, [role="alertdialog"]:visible').allInnerTexts();
+                assert.deepEqual(open, [], 'a box no step of the test answered');
+            }
+        },
+    };
+}

@@ -105,17 +105,35 @@ std::string baseOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Built by appending: GCC's optimiser takes "." + a temporary for an overlapping copy.
+std::string prefixFor(const std::string& path) {
+    std::string prefix = ".";
+    prefix += baseOf(path);
+    prefix += kMark;
+    return prefix;
+}
+
 }  // namespace
 
 std::string freshPathFor(const std::string& path, const std::string& letters) {
     const Writer writer = me();
-    return folderOf(path) + "/." + baseOf(path) + kMark + writer.host + "~" +
-           (writer.boot.empty() ? "0" : writer.boot) + "~" + writer.pid + "~" + writer.start + "~" +
-           letters;
+    std::string fresh = folderOf(path);
+    fresh += '/';
+    fresh += prefixFor(path);
+    fresh += writer.host;
+    fresh += '~';
+    fresh += writer.boot.empty() ? "0" : writer.boot;
+    fresh += '~';
+    fresh += writer.pid;
+    fresh += '~';
+    fresh += writer.start;
+    fresh += '~';
+    fresh += letters;
+    return fresh;
 }
 
 bool isFreshFileFor(const std::string& path, const std::string& entry) {
-    const std::string prefix = "." + baseOf(path) + kMark;
+    const std::string prefix = prefixFor(path);
     return entry.compare(0, prefix.size(), prefix) == 0 && writerOf(entry).has_value();
 }
 

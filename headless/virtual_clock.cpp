@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/timer_queue.h"
+
 namespace korvane {
 
 void VirtualClock::timerChanged(Timer& timer) {
@@ -20,16 +22,7 @@ double VirtualClock::secondsSinceMidnight() {
 }
 
 Timer* VirtualClock::nextDue(int64_t until) {
-    Timer* next = nullptr;
-    int64_t when = until;
-    for (Timer* timer : order_) {
-        auto found = due_.find(timer);
-        if (found != due_.end() && found->second <= when && (!next || found->second < when)) {
-            next = timer;
-            when = found->second;
-        }
-    }
-    return next;
+    return firstDue(order_, due_, until);
 }
 
 void VirtualClock::advance(int64_t milliseconds) {

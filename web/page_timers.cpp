@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/timer_queue.h"
 #include "web/page_bridge.h"
 
 namespace korvane {
@@ -29,16 +30,7 @@ double PageTimers::untilNext() const {
 }
 
 Timer* PageTimers::nextDue(double now) const {
-    Timer* next = nullptr;
-    double when = now;
-    for (Timer* timer : order_) {
-        auto found = due_.find(timer);
-        if (found != due_.end() && found->second <= when && (!next || found->second < when)) {
-            next = timer;
-            when = found->second;
-        }
-    }
-    return next;
+    return firstDue(order_, due_, now);
 }
 
 void PageTimers::runDue() {

@@ -143,6 +143,18 @@
     window.addEventListener("resize", fit);
 
 
+    // A text that does not fit its label is whole in its tooltip. The labels are
+    // measured once the table has drawn all it changes, so the page is laid out
+    // once for them all, not once a label.
+    const unmeasured = new Set();
+    function measureLabels() {
+        for (const e of unmeasured) {
+            const over = e.scrollHeight > e.clientHeight + 1 || e.scrollWidth > e.clientWidth + 1;
+            e.title = !e.hidden && over ? e.textContent : "";
+        }
+        unmeasured.clear();
+    }
+
     K.view = {
         // The language of the texts, so a screen reader speaks them in it.
         setTitle(title, danish) {
@@ -186,8 +198,8 @@
             else if (e.classList.contains("check")) e.querySelector("span").textContent = text;
             else if (e.classList.contains("label")) {
                 e.textContent = text;
-                // A text that does not fit its label is whole in its tooltip.
-                e.title = !e.hidden && (e.scrollHeight > e.clientHeight + 1 || e.scrollWidth > e.clientWidth + 1) ? text : "";
+                if (unmeasured.size === 0) queueMicrotask(measureLabels);
+                unmeasured.add(e);
             }
         },
         setLook(id, back, fore, family, pixels, bold, align) {

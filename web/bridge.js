@@ -3,16 +3,17 @@
 // own encoders, so the bridge needs nothing of emscripten's runtime helpers, which
 // differ from one emscripten to the next.
 
-// A C string of the table's as JavaScript text.
-function korvaneText(at) {
-    let end = at;
-    while (HEAPU8[end]) ++end;
-    return new TextDecoder().decode(HEAPU8.subarray(at, end));
+// A text of the table's, `length` bytes of UTF-8 at `at`, as JavaScript text:
+// whole, a NUL byte in it too, as a cash text read from a file may hold one.
+const korvaneDecoder = new TextDecoder();
+function korvaneText(at, length) {
+    return korvaneDecoder.decode(HEAPU8.subarray(at, at + length));
 }
 
 // JavaScript text as a C string the table frees.
+const korvaneEncoder = new TextEncoder();
 function korvaneString(text) {
-    const bytes = new TextEncoder().encode(text);
+    const bytes = korvaneEncoder.encode(text);
     const at = _malloc(bytes.length + 1);
     HEAPU8.set(bytes, at);
     HEAPU8[at + bytes.length] = 0;

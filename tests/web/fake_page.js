@@ -151,7 +151,10 @@ const scenarios = {
     },
     openCash: {
         storage: "1000\r\n0\r\n",
-        steps: [[() => true, { name: "good.cash", bytes: "2500\r\n300\r\n" }],
+        // A NUL byte in a cash text reaches the page, its box and its store whole.
+        steps: [[() => true, { name: "nul.cash", bytes: "25\x0000\r\n0\r\n" }],
+                [() => (fake.cashAfterNul = text("Label10")) !== undefined,
+                 { name: "good.cash", bytes: "2500\r\n300\r\n" }],
                 [() => true, { name: "big.cash", bytes: "7".repeat(64 * 1024 + 1) }],
                 [() => true, { name: "bom.cash", bytes: "\xEF\xBB\xBF777\n5" }],
                 [() => true, { name: "empty.cash", bytes: "" }],
@@ -160,12 +163,14 @@ const scenarios = {
             return { after: 0, answer: box.text.includes("bom.cash") ? 2 : box.buttons };
         },
         finish() {
-            check(fake.writes.length === 1 && fake.writes[0] === "2500\r\n300\r\n",
-                  "only the file the player took is stored: " + JSON.stringify(fake.writes));
+            check(JSON.stringify(fake.writes) === JSON.stringify(["25\x0000\r\n0\r\n", "2500\r\n300\r\n"]),
+                  "only the files the player took are stored: " + JSON.stringify(fake.writes));
+            check(fake.opened[0].text.includes("holds 25\x0000 $"), "the NUL in the box: " + JSON.stringify(fake.opened[0].text));
+            check(fake.cashAfterNul === "25\x0000", "the NUL on the table: " + JSON.stringify(fake.cashAfterNul));
             check(text("Label10") === "2500", "the cash shown: " + text("Label10"));
-            check(fake.opened[2].text.includes("holds 777 $ and a debt of 5"), "the BOM is no cash");
-            check(fake.opened[1].text.includes("(too large to be a cash file)"), "too large");
-            check(fake.opened[3].text.includes("is empty"), "an empty file");
+            check(fake.opened[3].text.includes("holds 777 $ and a debt of 5"), "the BOM is no cash");
+            check(fake.opened[2].text.includes("(too large to be a cash file)"), "too large");
+            check(fake.opened[4].text.includes("is empty"), "an empty file");
         },
     },
 };

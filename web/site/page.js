@@ -3,6 +3,10 @@
 // scripts draw what it is told (table.js, boxes.js), hand it the player's events
 // one at a time (events.js, keys.js) and keep the browser's side of things
 // (services.js). This one starts the table once the page holds it.
+// The build joins the six into korvane-page.js, events.js first and this one
+// last, so the page asks for one script of its own; korvane.js, the table's, comes
+// after it. korvane.wasm is asked for with the page (index.html preloads it) and
+// compiled while the page asks for its hold on the table.
 //
 // Element ids, kept stable for the tests and for anyone who styles the page:
 //   #table                  the table's client area; every control sits in it
@@ -25,14 +29,27 @@
 "use strict";
 
 (function (K) {
-    // What the table calls on the page (web/page_bridge.cpp).
+    // A web host that serves the wasm under another type than application/wasm
+    // refuses it to the streaming compiler: then it is compiled from its bytes.
+    function compile(file) {
+        const fetched = () => fetch(file, { credentials: "same-origin" });
+        return WebAssembly.compileStreaming(fetched()).catch(() =>
+            fetched().then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+    }
+    const compiled = compile("korvane.wasm");
+    const claimed = K.claimTable();
+
     window.Module = {
+        // What the table calls on the page (web/page_bridge.cpp).
         page: Object.assign({ nextEvent: K.events.next }, K.view, K.boxes, K.services),
+        // The table starts only once the page knows whether it holds the table,
+        // so a second page plays nothing, not even the start-up sound.
+        instantiateWasm(imports, receive) {
+            Promise.all([compiled, claimed]).then(([module, claim]) => {
+                K.services.claimed = claim;
+                return WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module));
+            });
+            return {};
+        },
     };
-    K.claimTable().then((claimed) => {
-        K.services.claimed = claimed;
-        const core = document.createElement("script");
-        core.src = "korvane.js";
-        document.body.append(core);
-    });
 })(window.Korvane);

@@ -11,6 +11,13 @@
         return element.dataset.control;
     }
 
+    // The element that takes the focus and carries the name: the sound switch's
+    // box inside its <label>, else the control itself. Never a control held
+    // inside it, as the settings frame holds the switch and the bet.
+    function own(e) {
+        return e.classList.contains("check") ? e.querySelector(":scope > input") : e;
+    }
+
     // A click and a double click as the desktop tells them apart: the first click
     // of a pair is a click, the second a double click.
     function clickable(element) {
@@ -136,6 +143,18 @@
     window.addEventListener("resize", fit);
 
 
+    // A text that does not fit its label is whole in its tooltip. The labels are
+    // measured once the table has drawn all it changes, so the page is laid out
+    // once for them all, not once a label.
+    const unmeasured = new Set();
+    function measureLabels() {
+        for (const e of unmeasured) {
+            const over = e.scrollHeight > e.clientHeight + 1 || e.scrollWidth > e.clientWidth + 1;
+            e.title = !e.hidden && over ? e.textContent : "";
+        }
+        unmeasured.clear();
+    }
+
     K.view = {
         // The language of the texts, so a screen reader speaks them in it.
         setTitle(title, danish) {
@@ -167,7 +186,7 @@
         setShown(id, visible, enabled) {
             const e = elements.get(id);
             e.hidden = !visible;
-            const input = e.querySelector("input") || e;
+            const input = own(e);
             if ("disabled" in input) input.disabled = !enabled;
             else if (enabled) e.removeAttribute("aria-disabled");
             else e.setAttribute("aria-disabled", "true");
@@ -179,8 +198,8 @@
             else if (e.classList.contains("check")) e.querySelector("span").textContent = text;
             else if (e.classList.contains("label")) {
                 e.textContent = text;
-                // A text that does not fit its label is whole in its tooltip.
-                e.title = !e.hidden && (e.scrollHeight > e.clientHeight + 1 || e.scrollWidth > e.clientWidth + 1) ? text : "";
+                if (unmeasured.size === 0) queueMicrotask(measureLabels);
+                unmeasured.add(e);
             }
         },
         setLook(id, back, fore, family, pixels, bold, align) {
@@ -210,7 +229,7 @@
             drawPicture(e);
         },
         setCheck(id, value) {
-            elements.get(id).querySelector("input").checked = value === 1;
+            own(elements.get(id)).checked = value === 1;
         },
         setRange(id, min, max, value, small, large) {
             const e = elements.get(id);
@@ -223,11 +242,11 @@
 
         setStop(id, order) {
             const e = elements.get(id);
-            (e.querySelector("input") || e).tabIndex = order > 0 ? order : -1;
+            own(e).tabIndex = order > 0 ? order : -1;
         },
         focus(id) {
             const e = elements.get(id);
-            if (e) (e.querySelector("input") || e).focus({ preventScroll: true });
+            if (e) own(e).focus({ preventScroll: true });
         },
         focused() {
             const a = document.activeElement;
@@ -239,7 +258,7 @@
         setSpoken(id, role, name, description, checked) {
             const e = elements.get(id);
             if (!e) return;
-            const target = e.querySelector("input") || e;
+            const target = own(e);
             const native = target.tagName === "BUTTON" || target.tagName === "INPUT";
             if (!role) {
                 e.setAttribute("aria-hidden", "true");

@@ -6,7 +6,6 @@
 // fetched from another origin, which the page's policy refuses.
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { pending } from '../lib/pending.mjs';
 import { scratchFolder, within } from '../lib/scratch.mjs';
 import { serve } from '../lib/server.mjs';
 import { tableSession } from '../lib/session.mjs';
@@ -111,7 +110,7 @@ async function differentlySpoken(page, facts, when) {
     return wrong.map((w) => `${w} ${when}`);
 }
 
-test("the accessibility tree tells what the desktop's screen reader tells", { ...within(60), todo: pending.spoken }, async () => {
+test("the accessibility tree tells what the desktop's screen reader tells", within(60), async () => {
     const s = await session('spoken');
     const page = await openTable(s.context, s.origin, { clock: at });
     const wrong = await differentlySpoken(page, desktop(['load']), 'at start-up');

@@ -12,11 +12,6 @@ const site = process.env.KORVANE_WEB_SITE ?? '';
 const missing = [];
 if (!existsSync(path.join(here, 'node_modules', 'playwright-core'))) missing.push('the browser driver (make web-deps)');
 if (name !== 'harness' && !existsSync(path.join(site, 'index.html'))) missing.push(`the site in "${site}" (make web)`);
-const unplayed = process.env.KORVANE_WEB_UNPLAYED ?? '';
-if (name !== 'harness' && unplayed) {
-    console.log(`skipped: ${unplayed}`);
-    process.exit(77);
-}
 if (missing.length) {
     console.log(`missing ${missing.join(' and ')}`);
     process.exit(process.env.KORVANE_WEB_REQUIRED === '1' ? 1 : 77);

@@ -40,6 +40,9 @@
     const claimed = K.claimTable();
 
     window.Module = {
+        // The table lives on after main() first waits for the page: some emscriptens
+        // take that wait for the end of the program unless told.
+        noExitRuntime: true,
         // What the table calls on the page (web/page_bridge.cpp).
         page: Object.assign({ nextEvent: K.events.next }, K.view, K.boxes, K.services),
         // The table starts only once the page knows whether it holds the table,

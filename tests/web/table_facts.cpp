@@ -105,12 +105,12 @@ void printFiles(const MemoryFiles& files) {
 }
 
 // "--file NAME=PATH": the table finds the bytes of PATH under NAME.
-bool giveFile(MemoryFiles& files, const std::string& spec) {
-    const auto equals = spec.find('=');
+bool giveFile(MemoryFiles& files, const std::string& namePath) {
+    const auto equals = namePath.find('=');
     if (equals == std::string::npos) return false;
-    std::ifstream in(spec.substr(equals + 1), std::ios::binary);
+    std::ifstream in(namePath.substr(equals + 1), std::ios::binary);
     if (!in) return false;
-    files.files[spec.substr(0, equals)].assign(std::istreambuf_iterator<char>(in), {});
+    files.files[namePath.substr(0, equals)].assign(std::istreambuf_iterator<char>(in), {});
     return true;
 }
 

@@ -2,23 +2,17 @@
 // The cash in the browser: kept across a reload and a crash of the page, one
 // table an origin, a cash saved by the close, and storage that is blocked or full
 // (cash files: files.test.mjs).
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';
-import { tableSession } from '../lib/session.mjs';
+import { sessionsIn } from '../lib/session.mjs';
 import {
     answerBox, aRound, boxes, control, dealtAt, desktop, openTable, selector, shortly, shown, waitForBox,
     waitForText,
 } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
-const sessions = [];
-after(() => Promise.all(sessions.map((s) => s.close())));
-async function session(profile, options = {}) {
-    const s = await tableSession(scratch, { profile, ...options });
-    sessions.push(s);
-    return s;
-}
+const session = sessionsIn(scratch);
 
 const at = 36000;  // the page's clock stopped at 10:00:00 deals a round that a hit and a stop win
 const { command: deckCommand } = dealtAt(at);

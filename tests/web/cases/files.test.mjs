@@ -2,22 +2,16 @@
 // Cash files moved between the desktop and the page through its "Open cash file"
 // and "Save cash file" buttons: each read as the desktop reads it, taken only when
 // the player agrees, and saved as the desktop saves it.
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';
-import { tableSession } from '../lib/session.mjs';
+import { sessionsIn } from '../lib/session.mjs';
 import {
     answerBox, aRound, desktop, openCashFile, openTable, saveCashFile, shortly, shown, waitForBox, waitForText,
 } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
-const sessions = [];
-after(() => Promise.all(sessions.map((s) => s.close())));
-async function session(profile) {
-    const s = await tableSession(scratch, { profile });
-    sessions.push(s);
-    return s;
-}
+const session = sessionsIn(scratch);
 
 // A small generator of our own, so the random bytes are the same every run.
 function randomBytes(count, seed) {

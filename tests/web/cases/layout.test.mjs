@@ -4,24 +4,18 @@
 // and a phone screen, every role and name in Chromium's accessibility tree, the
 // Tab order, the cheat switches out of reach of keys and readers, and nothing
 // fetched from another origin, which the page's policy refuses.
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';
 import { serve } from '../lib/server.mjs';
-import { tableSession } from '../lib/session.mjs';
+import { sessionsIn } from '../lib/session.mjs';
 import {
     answerBox, control, controlName, dealtAt, desktop, elementId, openTable, rolesFor, shortly, spokenOf, waitForBox,
     waitForText,
 } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
-const sessions = [];
-after(() => Promise.all(sessions.map((s) => s.close())));
-async function session(profile, options = {}) {
-    const s = await tableSession(scratch, { profile, ...options });
-    sessions.push(s);
-    return s;
-}
+const session = sessionsIn(scratch);
 
 const at = 36000;  // the page's clock stopped at 10:00:00, its shuffles known
 const dealt = [dealtAt(at).command, 'click Command3', 'wait 3500'];

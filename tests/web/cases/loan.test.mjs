@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The loan office on the page: a loan taken while the opening deal goes on behind
 // its box, then, rich through the cheat, the payback at the next round's start.
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';
-import { tableSession } from '../lib/session.mjs';
+import { sessionsIn } from '../lib/session.mjs';
 import {
     answerBox, aRound, boxes, boxLines, control, dealtAt, desktop, openCashFile, openTable, parseBox, shortly,
     shown, waitForBox, waitForText,
 } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
-const sessions = [];
-after(() => Promise.all(sessions.map((s) => s.close())));
+const session = sessionsIn(scratch);
 
 const at = 36000;  // the page's clock stopped at 10:00:00, its shuffles known
 const { command: deckCommand } = dealtAt(at);
@@ -43,8 +42,7 @@ async function sameBox(page, answer) {
 }
 
 test('a loan while the deal ticks behind its box, and a payback with the surcharge', within(90), async () => {
-    const s = await tableSession(scratch, { profile: 'loan' });
-    sessions.push(s);
+    const s = await session('loan');
     const page = await openTable(s.context, s.origin, { clock: at });
     await openCashFile(page, broke);
     await waitForBox(page);
@@ -89,8 +87,7 @@ test('a loan offered by the settlement while the rules box is open, one box over
     const want = d.boxes.map(parseBox);
     assert.deepEqual(want.map((b) => b.title), ['Korvane', 'Korvane - Loan Shark', 'Korvane']);
 
-    const s = await tableSession(scratch, { profile: 'nested' });
-    sessions.push(s);
+    const s = await session('nested');
     const page = await openTable(s.context, s.origin, { clock: 36008 });
     await openCashFile(page, ten);
     await waitForBox(page);

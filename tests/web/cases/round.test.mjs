@@ -2,24 +2,18 @@
 // Rounds on the page, by mouse and by keys, in both languages, with the rules box
 // and the chooser of backs: at each step the page shows what the desktop shows
 // after the same commands.
-import { test, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { scratchFolder, within } from '../lib/scratch.mjs';
-import { tableSession } from '../lib/session.mjs';
+import { sessionsIn } from '../lib/session.mjs';
 import {
     answerBox, aRound, boxLines, caption, control, controlName, dealtAt, desktop, openTable, parseBox,
     shortly, shown, spokenOf, waitForBox, waitForPicture, waitForText,
 } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
-const sessions = [];
-after(() => Promise.all(sessions.map((s) => s.close())));
-async function session(profile) {
-    const s = await tableSession(scratch, { profile });
-    sessions.push(s);
-    return s;
-}
+const session = sessionsIn(scratch);
 
 // The page's clock stopped at 10:00:00 deals the dealer the 6 and queen of clubs,
 // the player the 7 of spades and jack of hearts (17); a hit brings the ace of
@@ -173,8 +167,7 @@ test('the chooser: opened by the little back, closed by a back, by mouse and by 
 
 test("the sounds of a round follow the desktop's from the first click, and none with Sounds off", within(60), async () => {
     const probe = readFileSync(new URL('../lib/sounds.js', import.meta.url), 'utf8');
-    const s = await tableSession(scratch, { profile: 'sounds', initScript: { content: probe } });
-    sessions.push(s);
+    const s = await session('sounds', { initScript: { content: probe } });
     const page = await openTable(s.context, s.origin, { clock: at });
     await control(page, 'Command3').click();
     await waitForText(page, 'Label5', 'Your Turn');

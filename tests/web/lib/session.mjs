@@ -3,6 +3,7 @@
 // end: no request left the page's origin, no box of the browser's own opened, and
 // the page threw nothing.
 import assert from 'node:assert/strict';
+import { after } from 'node:test';
 import { serve } from './server.mjs';
 import { openBrowser } from './browser.mjs';
 import { siteFolder } from './scratch.mjs';
@@ -32,5 +33,16 @@ export async function tableSession(scratch, { profile, viewport, deviceScaleFact
                 assert.deepEqual(open, [], 'a box no step of the test answered');
             }
         },
+    };
+}
+
+// The sessions one case opens, by profile, each closed when the case ends.
+export function sessionsIn(scratch) {
+    const open = [];
+    after(() => Promise.all(open.map((s) => s.close())));
+    return async (profile, options = {}) => {
+        const s = await tableSession(scratch, { profile, ...options });
+        open.push(s);
+        return s;
     };
 }

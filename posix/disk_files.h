@@ -5,16 +5,13 @@
 // old cash or the new, never half of one.
 #include <optional>
 
-#include "platform/folder_claim.h"
 #include "platform/services.h"
+#include "posix/folder_claim.h"
 
 namespace korvane {
 
 class DiskFiles : public TextFiles {
   public:
-    // Anything larger is not a file the game wrote.
-    static constexpr long kLargestReadable = 64 * 1024;
-
     FileLook look(const std::string& name) override;
     FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
     FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;
@@ -31,8 +28,5 @@ class DiskFiles : public TextFiles {
     Lines seen_;            // the guarded file as this table last found or left it
     bool lost_ = false;     // another table has played from the file
 };
-
-// Splits at CR LF, a lone LF or a lone CR; no line end stays in a line.
-std::vector<std::string> splitLines(const std::string& bytes);
 
 }  // namespace korvane

@@ -3,11 +3,8 @@
 // Time for the tests: it stands still until a test moves it on, and then every
 // timer tick due on the way is delivered in order, on the caller's thread.
 #include <cstdint>
-#include <map>
-#include <vector>
-
 #include "platform/services.h"
-#include "platform/timer.h"
+#include "platform/timer_queue.h"
 
 namespace korvane {
 
@@ -30,13 +27,10 @@ class VirtualClock : public TimerHost, public Clock {
     int64_t ticksDelivered() const { return ticks_; }
 
   private:
-    Timer* nextDue(int64_t until);
-
     double start_;
     int64_t now_ = 0;
     int64_t ticks_ = 0;
-    std::vector<Timer*> order_;      // first come first served on a shared due time
-    std::map<Timer*, int64_t> due_;  // running timers and their next tick
+    TimerQueue<int64_t> queue_;
 };
 
 }  // namespace korvane

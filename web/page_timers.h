@@ -2,11 +2,8 @@
 #pragma once
 // The table's timers on the page's clock. The core keeps every due time and the
 // page sleeps until the earliest; with no timer on, nothing wakes at all.
-#include <map>
-#include <vector>
-
 #include "platform/services.h"
-#include "platform/timer.h"
+#include "platform/timer_queue.h"
 
 namespace korvane {
 
@@ -22,10 +19,7 @@ class PageTimers : public TimerHost, public Clock {
     void runDue();
 
   private:
-    Timer* nextDue(double now) const;
-
-    std::vector<Timer*> order_;     // first come first served on a shared due time
-    std::map<Timer*, double> due_;  // running timers and their next tick
+    TimerQueue<double> queue_;
 };
 
 }  // namespace korvane

@@ -2,10 +2,10 @@
 #pragma once
 // The table on the page: one element per control at its place and size, brought
 // in step with the controls after every event. The view decides nothing.
-#include <map>
 #include <string>
 
 #include "table/form1.h"
+#include "ui/screen_table.h"
 
 namespace korvane {
 
@@ -18,15 +18,9 @@ class PageView {
     void refresh();
 
   private:
-    struct Shown {
-        std::string state, text, look, picture, value;
-    };
-    void refreshWidget(const Widget& widget, Shown& shown);
-    void refreshContent(const Widget& widget, const std::string& id, Shown& shown);
+    void show(const Widget& control, const Shown& now, unsigned aspects);
 
-    Form1& form_;
-    std::map<const Widget*, Shown> shown_;
-    std::string window_;
+    ScreenTable screen_;
 };
 
 }  // namespace korvane

@@ -31,29 +31,27 @@ class BindingOf : public Binding {
     const Widget& control() const override { return model_; }
 
   protected:
-    void refreshCommon() {
-        const Place& p = model_.place;
-        const QRect place(pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height));
-        if (widget_->geometry() != place) widget_->setGeometry(place);
-        if (widget_->isHidden() == model_.visible) widget_->setVisible(model_.visible);
-        if (widget_->isEnabled() != model_.enabled) widget_->setEnabled(model_.enabled);
-        if (!(font_ == model_.font)) {
-            font_ = model_.font;
-            widget_->setFont(qtFont(font_));
+    void showCommon(const Shown& now, unsigned aspects) {
+        if (aspects & kShownPlace) {
+            const PixelPlace& p = now.place;
+            widget_->setGeometry(p.left, p.top, p.width, p.height);
         }
-        if (colours_ && (back_ != model_.backColor || fore_ != model_.foreColor)) {
-            back_ = model_.backColor;
-            fore_ = model_.foreColor;
-            QPalette palette = widget_->palette();
-            // A check box paints with the button roles, labels and frames with the window's.
-            for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
-                palette.setColor(role, qtColour(back_));
-            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
-                palette.setColor(role, qtColour(fore_));
-                palette.setColor(QPalette::Disabled, role, qtColour(fore_));
-            }
-            widget_->setPalette(palette);
+        if (aspects & kShownState) {
+            widget_->setVisible(now.visible);
+            widget_->setEnabled(now.enabled);
         }
+        if (!(aspects & kShownLook)) return;
+        widget_->setFont(qtFont(now.font));
+        if (!colours_) return;
+        QPalette palette = widget_->palette();
+        // A check box paints with the button roles, labels and frames with the window's.
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+            palette.setColor(role, qtColour(now.back));
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+            palette.setColor(role, qtColour(now.fore));
+            palette.setColor(QPalette::Disabled, role, qtColour(now.fore));
+        }
+        widget_->setPalette(palette);
     }
 
     M& model_;
@@ -61,23 +59,23 @@ class BindingOf : public Binding {
 
   private:
     bool colours_;
-    Font font_{"", -1, false};
-    Colour back_ = Colour::fromValue(0xFFFFFFFFu), fore_ = Colour::fromValue(0xFFFFFFFFu);
 };
 
 class LabelBinding : public BindingOf<Label, ClickTarget<QLabel>> {
   public:
     using BindingOf::BindingOf;
-    void refresh() override {
-        refreshCommon();
-        widget_->setText(qt(model_.caption));
-        const Qt::Alignment h = model_.alignment == Alignment::Left    ? Qt::AlignLeft
-                                : model_.alignment == Alignment::Right ? Qt::AlignRight
-                                                                       : Qt::AlignHCenter;
-        if (widget_->alignment() != (h | Qt::AlignTop)) widget_->setAlignment(h | Qt::AlignTop);
+    void show(const Shown& now, unsigned aspects) override {
+        showCommon(now, aspects);
+        if (aspects & kShownText) widget_->setText(qt(now.text));
+        if (aspects & kShownLook) {
+            const Qt::Alignment h = now.alignment == Alignment::Left    ? Qt::AlignLeft
+                                    : now.alignment == Alignment::Right ? Qt::AlignRight
+                                                                        : Qt::AlignHCenter;
+            widget_->setAlignment(h | Qt::AlignTop);
+        }
         // A text that does not fit its label with our fonts is whole in its tooltip.
-        const QString tip = fits() ? QString() : widget_->text();
-        if (widget_->toolTip() != tip) widget_->setToolTip(tip);
+        if (aspects & (kShownText | kShownLook | kShownPlace))
+            widget_->setToolTip(fits() ? QString() : widget_->text());
     }
 
   private:
@@ -92,10 +90,10 @@ class LabelBinding : public BindingOf<Label, ClickTarget<QLabel>> {
 class ButtonBinding : public BindingOf<Button, QPushButton> {
   public:
     using BindingOf::BindingOf;
-    void refresh() override {
-        refreshCommon();
-        if (widget_->text() == qt(model_.caption)) return;
-        widget_->setText(qt(model_.caption));
+    void show(const Shown& now, unsigned aspects) override {
+        showCommon(now, aspects);
+        if (!(aspects & kShownText)) return;
+        widget_->setText(qt(now.text));
         // The "&" still marks the access key on the button, but the table
         // decides what the key does.
         widget_->setShortcut(QKeySequence());
@@ -105,9 +103,9 @@ class ButtonBinding : public BindingOf<Button, QPushButton> {
 class FrameBinding : public BindingOf<Frame, FrameWidget> {
   public:
     using BindingOf::BindingOf;
-    void refresh() override {
-        refreshCommon();
-        widget_->setCaption(qt(model_.caption));
+    void show(const Shown& now, unsigned aspects) override {
+        showCommon(now, aspects);
+        if (aspects & kShownText) widget_->setCaption(qt(now.text));
     }
 };
 
@@ -115,14 +113,10 @@ class PictureBinding : public BindingOf<PictureBox, ClickTarget<PictureWidget>> 
   public:
     PictureBinding(PictureBox& model, ClickTarget<PictureWidget>* widget, ImageStore& images)
         : BindingOf(model, widget, true), images_(images) {}
-    void refresh() override {
-        refreshCommon();
-        // An image is decoded only once it can be seen: the face sources and the
-        // hidden back lie outside the window for the whole run.
-        const QWidget* parent = widget_->parentWidget();
-        const bool seen = widget_->isVisibleTo(widget_->window()) && parent &&
-                          parent->rect().intersects(widget_->geometry());
-        if (seen) widget_->setPixmap(model_.picture ? &images_.pixmap(model_.picture) : nullptr);
+    void show(const Shown& now, unsigned aspects) override {
+        showCommon(now, aspects);
+        if (aspects & kShownPicture)
+            widget_->setPixmap(now.picture ? &images_.pixmap(now.picture) : nullptr);
     }
 
   private:
@@ -132,9 +126,11 @@ class PictureBinding : public BindingOf<PictureBox, ClickTarget<PictureWidget>> 
 class CheckBinding : public BindingOf<CheckBox, QCheckBox> {
   public:
     using BindingOf::BindingOf;
-    void refresh() override {
-        refreshCommon();
-        widget_->setText(qt(model_.caption));
+    void show(const Shown& now, unsigned aspects) override {
+        showCommon(now, aspects);
+        if (aspects & kShownText) widget_->setText(qt(now.text));
+    }
+    void settle() override {
         if (widget_->isChecked() != (model_.value == 1)) widget_->setChecked(model_.value == 1);
     }
 };
@@ -142,13 +138,18 @@ class CheckBinding : public BindingOf<CheckBox, QCheckBox> {
 class ScrollBinding : public BindingOf<ScrollBar, QScrollBar> {
   public:
     using BindingOf::BindingOf;
-    void refresh() override {
-        refreshCommon();
+    void show(const Shown& now, unsigned aspects) override {
+        showCommon(now, aspects);
+        if (!(aspects & kShownRange)) return;
         const QSignalBlocker quiet(widget_);
-        widget_->setRange(model_.min(), model_.max());
-        widget_->setSingleStep(model_.smallChange);
-        widget_->setPageStep(model_.largeChange);
-        if (!widget_->isSliderDown()) widget_->setValue(model_.value());
+        widget_->setRange(now.range.min, now.range.max);
+        widget_->setSingleStep(now.range.smallChange);
+        widget_->setPageStep(now.range.largeChange);
+    }
+    void settle() override {
+        const QSignalBlocker quiet(widget_);
+        if (!widget_->isSliderDown() && widget_->value() != model_.value())
+            widget_->setValue(model_.value());
     }
 };
 

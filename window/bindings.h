@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/control.h"
+#include "ui/screen_table.h"
 #include "window/image_store.h"
 
 namespace korvane {
@@ -25,7 +26,11 @@ struct WidgetEvents {
 class Binding {
   public:
     virtual ~Binding() = default;
-    virtual void refresh() = 0;
+    // Shows what changed of the control (ShownAspect bits).
+    virtual void show(const Shown& now, unsigned aspects) = 0;
+    // A widget that moves by itself under the player's hand (the switch, the
+    // bet) goes back to what the table holds, if the table did not follow.
+    virtual void settle() {}
     virtual QWidget* widget() const = 0;
     virtual const Widget& control() const = 0;
 };

@@ -7,15 +7,6 @@
 #include "window/qt_look.h"
 
 namespace korvane {
-namespace {
-
-QRect onScreen(const Widget& control) {
-    const Place p = control.placeOnWindow();
-    return {pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height)};
-}
-
-}  // namespace
-
 void CheatSwitches::add(const Label& label, std::function<void()> click,
                         std::function<void()> doubleClick) {
     Switch added;
@@ -24,40 +15,33 @@ void CheatSwitches::add(const Label& label, std::function<void()> click,
     added.doubleClick = std::move(doubleClick);
     switches_.push_back(std::move(added));
     grabbed_ = nullptr;  // the vector may have moved
-    refresh();
 }
 
-void CheatSwitches::refresh() {
+// The switches lie on the cloth itself, in no frame: their place is on the window.
+void CheatSwitches::show(const Label& label, const Shown& now) {
     for (Switch& s : switches_) {
-        const Label& label = *s.label;
-        const QRect place = onScreen(label);
-        if (place == s.place && label.caption == s.caption && label.backColor == s.back &&
-            label.foreColor == s.fore && label.shown() == s.shown)
-            continue;
+        if (s.label != &label) continue;
         cloth_.update(s.place);
-        s.place = place;
-        s.caption = label.caption;
-        s.back = label.backColor;
-        s.fore = label.foreColor;
-        s.shown = label.shown();
+        s.now = now;
+        s.place = QRect(now.place.left, now.place.top, now.place.width, now.place.height);
         cloth_.update(s.place);
     }
 }
 
 void CheatSwitches::paint(QPainter& painter) const {
     for (const Switch& s : switches_) {
-        if (!s.shown) continue;
-        painter.fillRect(s.place, qtColour(s.back));
-        painter.setFont(qtFont(s.label->font));
-        painter.setPen(qtColour(s.fore));
+        if (!s.now.visible) continue;
+        painter.fillRect(s.place, qtColour(s.now.back));
+        painter.setFont(qtFont(s.now.font));
+        painter.setPen(qtColour(s.now.fore));
         painter.drawText(s.place, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         QString::fromStdString(s.caption));
+                         QString::fromStdString(s.now.text));
     }
 }
 
 CheatSwitches::Switch* CheatSwitches::at(QPoint point) {
     for (Switch& s : switches_)
-        if (s.shown && s.label->usable() && s.place.contains(point)) return &s;
+        if (s.now.visible && s.label->usable() && s.place.contains(point)) return &s;
     return nullptr;
 }
 

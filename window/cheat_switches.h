@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "ui/screen_table.h"
 #include "window/click_target.h"
 
 class QMouseEvent;
@@ -22,7 +23,7 @@ class CheatSwitches {
 
     void add(const Label& label, std::function<void()> click, std::function<void()> doubleClick);
     // Repaints a switch whose look has changed.
-    void refresh();
+    void show(const Label& label, const Shown& now);
     void paint(QPainter& painter) const;
 
     // The mouse on the cloth; each returns whether it was a switch's.
@@ -40,9 +41,7 @@ class CheatSwitches {
         std::function<void()> doubleClick;
         ClickLogic logic;
         QRect place;
-        std::string caption;
-        Colour back, fore;
-        bool shown = false;
+        Shown now;
     };
     Switch* at(QPoint point);
 

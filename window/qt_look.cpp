@@ -2,30 +2,20 @@
 #include "window/qt_look.h"
 
 #include <QString>
-#include <cmath>
 
 namespace korvane {
-namespace {
 
-QString installedFamily(const std::string& designed) {
-    if (designed == "Times New Roman") return QStringLiteral("Liberation Serif");
-    if (designed == "Courier New") return QStringLiteral("Liberation Mono");
-    // "MS Sans Serif", "Arial" and the dialog font.
-    return QStringLiteral("Liberation Sans");
-}
-
-}  // namespace
-
-QFont qtFont(const Font& font) {
-    QFont q(installedFamily(font.name));
-    q.setPixelSize(static_cast<int>(std::lround(font.size * 96.0 / 72.0)));
+QFont qtFont(const ScreenFont& font) {
+    QFont q(QString::fromStdString(font.face));
+    q.setPixelSize(font.pixelSize);
     q.setBold(font.bold);
-    q.setStyleHint(font.name == "Times New Roman" ? QFont::Serif : QFont::SansSerif);
+    q.setStyleHint(font.kind == FontKind::Serif  ? QFont::Serif
+                   : font.kind == FontKind::Mono ? QFont::Monospace
+                                                 : QFont::SansSerif);
     return q;
 }
 
-QColor qtColour(Colour colour) {
-    const Rgb rgb = colour.resolved();
+QColor qtColour(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 

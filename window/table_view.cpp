@@ -13,15 +13,13 @@
 
 namespace korvane {
 
-TableView::TableView(Form1& form) : form_(form), access_(form), spoken_(form), switches_(*this) {
+TableView::TableView(Form1& form)
+    : form_(form), access_(form), screen_(form), spoken_(form), switches_(*this) {
     installSpokenInterfaces();
     speech = [this] { return Spoken{SpokenRole::Window, form_.Me.caption, "", {}, false}; };
     std::map<const Widget*, QWidget*> parents{{nullptr, this}};
     const WidgetEvents handlers = events();
-    for (Widget* control : form_.widgets()) {
-        // What lies wholly outside the window (face sources, rank labels, the
-        // held back) is never seen, so it gets no widget at all.
-        if (!form_.insideWindow(*control)) continue;
+    for (Widget* control : screen_.controls()) {
         if (access_.secret(*control)) {
             addCheatSwitch(static_cast<Label&>(*control), handlers);
             continue;
@@ -30,6 +28,7 @@ TableView::TableView(Form1& form) : form_(form), access_(form), spoken_(form), s
         if (!binding) continue;
         parents[control] = binding->widget();
         spoken_.add(*control, *binding->widget());
+        byControl_[control] = binding.get();
         bindings_.push_back(std::move(binding));
     }
     // The card-back chooser opens over everything on the table.
@@ -80,24 +79,27 @@ QWidget* TableView::widgetFor(const Control& control) const {
 }
 
 void TableView::refreshWindow() {
-    const Window& me = form_.Me;
-    const QString title = QString::fromStdString(me.caption);
-    if (windowTitle() != title) setWindowTitle(title);
-    const QSize client(pixels(me.clientWidth()), pixels(me.clientHeight()));
-    if (size() != client || minimumSize() != client) setFixedSize(client);
+    bool changed = false;
+    const ShownWindow& window = screen_.window(changed);
+    if (!changed) return;
+    setWindowTitle(QString::fromStdString(window.title));
+    setFixedSize(window.width, window.height);
     QPalette p = palette();
-    if (p.color(QPalette::Window) != qtColour(me.backColor)) {
-        p.setColor(QPalette::Window, qtColour(me.backColor));
-        setPalette(p);
-    }
+    p.setColor(QPalette::Window, qtColour(window.back));
+    setPalette(p);
 }
 
 void TableView::refresh() {
     keys_->beforeRefresh();
     refreshWindow();
+    for (const ShownChange& change : screen_.update()) {
+        if (Binding* binding = byControl_[change.control])
+            binding->show(*change.now, change.aspects);
+        else if (access_.secret(*change.control))
+            switches_.show(static_cast<const Label&>(*change.control), *change.now);
+    }
     for (const auto& binding : bindings_)
-        binding->refresh();
-    switches_.refresh();
+        binding->settle();
     spoken_.update();
     keys_->afterRefresh();
     ring_->follow();

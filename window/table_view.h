@@ -5,11 +5,13 @@
 #include <QDeadlineTimer>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "access/table_access.h"
 #include "table/form1.h"
+#include "ui/screen_table.h"
 #include "window/accessible_table.h"
 #include "window/bindings.h"
 #include "window/cheat_switches.h"
@@ -59,8 +61,10 @@ class TableView : public QWidget, public SpokenWidget {
 
     Form1& form_;
     TableAccess access_;
+    ScreenTable screen_;
     ImageStore images_;
     std::vector<std::unique_ptr<Binding>> bindings_;
+    std::map<const Widget*, Binding*> byControl_;
     AccessibleTable spoken_;
     CheatSwitches switches_;
     std::unique_ptr<TableKeys> keys_;

@@ -70,6 +70,8 @@ enum class TableKey {
 // for a page or a script that names its keys; none for a name the table does not know.
 std::optional<TableKey> tableKeyNamed(std::string_view name);
 std::string_view nameOf(TableKey key);
+// Every name tableKeyNamed() knows.
+std::vector<std::string_view> tableKeyNames();
 
 // What a key comes to.
 enum class KeyDeed {
@@ -95,11 +97,9 @@ class TableAccess {
 
     // The controls Tab visits, in order, whether or not they are stops now.
     std::vector<Widget*> tabOrder() const;
-    // Could the control take the focus and a click now.
+    // Is the control a Tab stop now: could it take the focus and a click. Every
+    // window asks this alone, for its Tab order and for what may hold its focus.
     bool isStop(const Widget& control) const;
-    // May the window let the control take the focus at all: every control of
-    // the Tab order, but the "$" only while the office would lend.
-    bool focusable(const Widget& control) const;
     // Never a stop, never a key, never a word to a screen reader: the cheat switches.
     bool secret(const Widget& control) const;
 
@@ -120,6 +120,8 @@ class TableAccess {
     const Widget* settle(const Widget* focused);
 
   private:
+    // Every control of the Tab order, but the "$" only while the office would lend.
+    bool focusable(const Widget& control) const;
     const Widget* step(const Widget* focused, bool forward) const;
     const Widget* stepBack(int index, TableKey key) const;
     KeyAnswer onControl(TableKey key, Widget& control) const;

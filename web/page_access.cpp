@@ -1,33 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_access.h"
 
+#include <array>
+
 #include "web/page_bridge.h"
 #include "web/page_view.h"
 
 namespace korvane {
 namespace {
 
+// The ARIA role of each SpokenRole, in its order; the window and what shows
+// nothing have none.
+constexpr std::array<const char*, 9> kRoles{"",         "",       "group", "status", "button",
+                                            "checkbox", "slider", "img",   "radio"};
+
 std::string roleName(SpokenRole role) {
-    switch (role) {
-        case SpokenRole::None:
-        case SpokenRole::Window:
-            return "";
-        case SpokenRole::Group:
-            return "group";
-        case SpokenRole::Label:
-            return "status";
-        case SpokenRole::Button:
-            return "button";
-        case SpokenRole::CheckBox:
-            return "checkbox";
-        case SpokenRole::ScrollBar:
-            return "slider";
-        case SpokenRole::Graphic:
-            return "img";
-        case SpokenRole::Choice:
-            return "radio";
-    }
-    return "";
+    return kRoles.at(static_cast<size_t>(role));
 }
 
 }  // namespace
@@ -55,7 +43,7 @@ void PageAccess::refresh() {
     int order = 0;
     for (Widget* control : access_.tabOrder()) {
         ++order;
-        const int stop = access_.focusable(*control) && access_.isStop(*control) ? order : -1;
+        const int stop = access_.isStop(*control) ? order : -1;
         auto [at, fresh] = stops_.try_emplace(control, stop);
         if (!fresh && at->second == stop) continue;
         at->second = stop;

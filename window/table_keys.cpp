@@ -155,10 +155,11 @@ void TableKeys::beforeRefresh() {
 void TableKeys::afterRefresh() {
     const Widget* target = access_.settle(focusedControl());
     if (target && widgetFor_(*target) != window_.focusWidget()) focus(*target, TableKey::Other);
-    // The "$" is a stop only while the office would lend; so a screen reader says too.
+    // Only a stop may hold the focus (the "$" only while the office would lend);
+    // so a screen reader says too.
     for (Widget* control : access_.tabOrder()) {
         QWidget* widget = widgetFor_(*control);
-        const Qt::FocusPolicy policy = access_.focusable(*control) ? Qt::TabFocus : Qt::NoFocus;
+        const Qt::FocusPolicy policy = access_.isStop(*control) ? Qt::TabFocus : Qt::NoFocus;
         if (widget && widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
     }
 }

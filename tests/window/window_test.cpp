@@ -15,6 +15,7 @@
 #include <QTest>
 #include <memory>
 
+#include "access/table_access.h"
 #include "window/qt_look.h"
 #include "window/qt_table.h"
 #include "tests/window/window_fixture.h"
@@ -35,13 +36,18 @@ TEST_F(Window, EveryWidgetStandsWhereTheControlTablePutsIt) {
     EXPECT_EQ(view.size(), QSize(693, 563));
     EXPECT_EQ(view.windowTitle(), QStringLiteral("Korvane"));
     ASSERT_FALSE(view.bindings().empty());
+    TableAccess access(table_->form());
     for (const auto& binding : view.bindings()) {
-        const Place p = binding->control().place;
-        EXPECT_EQ(binding->widget()->geometry(),
-                  QRect(pixels(p.left), pixels(p.top), pixels(p.width), pixels(p.height)))
-            << binding->control().name();
-        EXPECT_EQ(binding->widget()->isVisibleTo(&table_->view()), binding->control().shown())
-            << binding->control().name();
+        const Widget& control = binding->control();
+        const QWidget& w = *binding->widget();
+        const PixelPlace p = pixelPlace(control.place);
+        EXPECT_EQ(w.geometry(), QRect(p.left, p.top, p.width, p.height)) << control.name();
+        EXPECT_EQ(w.isVisibleTo(&table_->view()), control.shown()) << control.name();
+        // The fonts and the Tab stops every window takes from the table.
+        const ScreenFont font = screenFont(control.font);
+        EXPECT_EQ(w.font().family().toStdString(), font.face) << control.name();
+        EXPECT_EQ(w.font().pixelSize(), font.pixelSize) << control.name();
+        EXPECT_EQ(w.focusPolicy() == Qt::TabFocus, access.isStop(control)) << control.name();
     }
     EXPECT_TRUE(table_->view().images().missing(table_->form().images).empty());
 }

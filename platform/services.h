@@ -19,6 +19,9 @@ struct BoxRequest {
     std::string title;
     BoxButtons buttons = BoxButtons::Ok;
     BoxIcon icon = BoxIcon::None;
+    // The words on its buttons, in the table's language; each answers by its
+    // first letter too.
+    std::string ok = "OK", yes = "Yes", no = "No";
 };
 
 class MessageBoxes {

@@ -48,7 +48,9 @@ Language Form1::language() const {
 BoxAnswer Form1::msgBox(const std::string& text, BoxButtons buttons, BoxIcon icon,
                         const std::string& title) {
     if (afterEvent) afterEvent();  // the table behind an open box shows what has happened
-    return services_.boxes.show({text, title.empty() ? Me.caption : title, buttons, icon});
+    const LanguageTexts& words = textsFor(language());
+    return services_.boxes.show({text, title.empty() ? Me.caption : title, buttons, icon,
+                                 words.boxOk, words.boxYes, words.boxNo});
 }
 
 void Form1::playSound(const std::string& file) {

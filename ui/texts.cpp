@@ -18,6 +18,9 @@ const LanguageTexts kEnglish{
     "YOU LOSE",
     "SAME",
     "Only dealer is allowed to touch the cards!  :-P",
+    "OK",
+    "Yes",
+    "No",
 };
 
 const LanguageTexts kDanish{
@@ -34,6 +37,9 @@ const LanguageTexts kDanish{
     "DU TABTE",
     "LIGE",
     "Kun kortgiveren må røre kortene TAK!  :-P",
+    "OK",
+    "Ja",
+    "Nej",
 };
 
 }  // namespace

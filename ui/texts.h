@@ -21,6 +21,9 @@ struct LanguageTexts {
     std::string youLose;
     std::string same;
     std::string handsOff;  // a card clicked outside cheat mode
+    std::string boxOk;     // the buttons of a message box
+    std::string boxYes;
+    std::string boxNo;
 };
 
 const LanguageTexts& textsFor(Language language);

@@ -65,9 +65,9 @@ EM_ASYNC_JS(char*, js_next_event, (double milliseconds), {
     return korvaneString(event);
 });
 EM_JS(int, js_open_box, (const char* title, int titleSize, const char* text, int textSize,
-                        int buttons, int icon, int danish), {
+                        const char* words, int wordsSize, int icon, int danish), {
     return Module.page.openBox(korvaneText(title, titleSize), korvaneText(text, textSize),
-                               buttons, icon, danish !== 0);
+                               korvaneText(words, wordsSize).split("\n"), icon, danish !== 0);
 });
 EM_ASYNC_JS(int, js_wait_box, (int box, double milliseconds), {
     return await Module.page.waitBox(box, milliseconds);
@@ -99,6 +99,11 @@ EM_JS(char*, js_opened, (int* length, char** name), {
     korvaneSetInt(length, bytes.length);
     korvaneSetInt(name, korvaneString(opened.name));
     return at;
+});
+EM_JS(void, js_know, (const char* sounds, int soundsSize, const char* keys, int keysSize,
+                      int largest), {
+    Module.page.know(korvaneText(sounds, soundsSize).split("\n"),
+                     korvaneText(keys, keysSize).split("\n"), largest);
 });
 EM_JS(void, js_stand_down, (), { Module.page.standDown(); });
 EM_JS(void, js_tell_storage, (const char* note, int noteSize), {
@@ -173,8 +178,10 @@ std::string nextEvent(double milliseconds) {
     return taken(js_next_event(milliseconds));
 }
 
-int openBox(const std::string& title, const std::string& text, int buttons, int icon, bool danish) {
-    return js_open_box(title.data(), size(title), text.data(), size(text), buttons, icon, danish);
+int openBox(const std::string& title, const std::string& text, const std::string& words, int icon,
+            bool danish) {
+    return js_open_box(title.data(), size(title), text.data(), size(text), words.data(),
+                       size(words), icon, danish);
 }
 int waitBox(int box, double milliseconds) {
     return js_wait_box(box, milliseconds);
@@ -211,6 +218,9 @@ std::string openedFile(std::string& bytes) {
     bytes.assign(at, static_cast<size_t>(length));
     std::free(at);
     return taken(name);
+}
+void know(const std::string& sounds, const std::string& keys, int largestCashFile) {
+    js_know(sounds.data(), size(sounds), keys.data(), size(keys), largestCashFile);
 }
 void standDown() {
     js_stand_down();

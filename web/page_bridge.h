@@ -32,9 +32,11 @@ void setSpoken(const std::string& id, const std::string& role, const std::string
 // (never, when below 0). Sleeps the table until then.
 std::string nextEvent(double milliseconds);
 
-// A modal box; its answer comes from waitBox: 0 OK, 1 Yes, 2 No, or -1 when
+// A modal box with the words of its buttons, one a line: one word for OK, two
+// for Yes and No. Its answer comes from waitBox: 0 OK, 1 Yes, 2 No, or -1 when
 // `milliseconds` passed first.
-int openBox(const std::string& title, const std::string& text, int buttons, int icon, bool danish);
+int openBox(const std::string& title, const std::string& text, const std::string& words, int icon,
+            bool danish);
 int waitBox(int box, double milliseconds);
 void closeBox(int box);
 
@@ -51,6 +53,10 @@ void offer(const std::string& name, const std::string& bytes);
 
 // The file the player chose with "Open cash file": its bytes, and its name.
 std::string openedFile(std::string& bytes);
+// What the page's scripts need to know of the table, told once at start-up: its
+// sound files and the names of its keys, one a line, and the size of the
+// largest cash file it reads.
+void know(const std::string& sounds, const std::string& keys, int largestCashFile);
 // The table stood down for another page that holds it: the page plays nothing.
 void standDown();
 // Where the cash is kept, or why it is not, in the language in force.

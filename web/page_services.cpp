@@ -11,8 +11,9 @@ BoxAnswer PageBoxes::show(const BoxRequest& request) {
     const int icon = request.icon == BoxIcon::Stop          ? 1
                      : request.icon == BoxIcon::Information ? 2
                                                             : 0;
+    const std::string words = question ? request.yes + "\n" + request.no : request.ok;
     const int box = page::openBox(request.title.empty() ? "Korvane" : request.title, request.text,
-                                  question ? 1 : 0, icon, language_() == Language::Danish);
+                                  words, icon, language_() == Language::Danish);
     int answer = -1;
     while ((answer = page::waitBox(box, timers_.untilNext())) < 0)
         timers_.runDue();
@@ -42,8 +43,7 @@ FileResult PageFiles::readLines(const std::string& name, std::vector<std::string
     std::string bytes;
     const int state = page::read(name, bytes);
     if (state != 0) return {false, state == 1 ? "it is gone" : bytes};
-    if (bytes.size() > kLargestReadable)
-        return {false, "too large to be a cash file"};
+    if (bytes.size() > kLargestReadable) return {false, "too large to be a cash file"};
     lines = splitLines(bytes);
     return {};
 }

@@ -46,6 +46,14 @@ BoxAnswer QtMessageBoxes::show(const BoxRequest& request) {
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     keepLinesWhole(box, text);
+    // The table's own words, each with its first letter as its key.
+    const auto word = [](const std::string& w) { return "&" + QString::fromStdString(w); };
+    if (question) {
+        box.button(QMessageBox::Yes)->setText(word(request.yes));
+        box.button(QMessageBox::No)->setText(word(request.no));
+    } else {
+        box.button(QMessageBox::Ok)->setText(QString::fromStdString(request.ok));
+    }
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
     if (question) box.setEscapeButton(QMessageBox::No);
     const int answer = box.exec();

@@ -95,6 +95,8 @@ TEST_F(Scenario, TheRulesBoxSpeaksTheLanguageInForce) {
         EXPECT_EQ(box.title, "Korvane");
         EXPECT_EQ(box.icon, BoxIcon::Information);
         EXPECT_EQ(box.buttons, BoxButtons::Ok);
+        // Every box's buttons speak the language in force, in every window.
+        EXPECT_EQ(box.ok + box.yes + box.no, danish ? "OKJaNej" : "OKYesNo");
         EXPECT_EQ(std::count(box.text.begin(), box.text.end(), '\r'), 10);
         EXPECT_EQ(box.text.find('\n'), std::string::npos);
         EXPECT_NE(box.text.back(), '\r');

@@ -244,8 +244,8 @@ Module.page = {
         fake.clock += milliseconds;
         return Promise.resolve("wake");
     },
-    openBox(title, t, buttons, icon, danish) {
-        const box = { id: fake.nextBox++, title, text: t, buttons, icon, danish,
+    openBox(title, t, words, icon, danish) {
+        const box = { id: fake.nextBox++, title, text: t, buttons: words.length === 2 ? 1 : 0, words, icon, danish,
                       openedAt: fake.clock, under: fake.boxes.length };
         fake.boxes.push(box);
         fake.opened.push(box);
@@ -288,6 +288,9 @@ Module.page = {
     offer() {},
     takeOpened() {
         return { name: fake.file.name, bytes: bytesOf(fake.file.bytes) };
+    },
+    know(sounds, keys, largest) {
+        Object.assign(fake, { soundFiles: sounds, tableKeys: keys, largestCashFile: largest });
     },
     standDown() {
         fake.stoodDown = true;

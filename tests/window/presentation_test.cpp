@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -87,6 +88,26 @@ TEST_F(Presentation, TheRulesBoxBreaksItsLines) {
     EXPECT_EQ(text.count(QChar('\n')), 10);
     EXPECT_EQ(text.count(QChar('\r')), 0);
     EXPECT_TRUE(text.startsWith(QStringLiteral("Korvane plays 21")));
+}
+
+// A box answers in the table's language, as every window's boxes do.
+TEST_F(WindowTest, ABoxSpeaksTheTablesLanguage) {
+    QFile cash(folder() + "/Korvane.cash");
+    ASSERT_TRUE(cash.open(QIODevice::WriteOnly));
+    cash.write("0\r\n0\r\n");
+    cash.close();
+    open();
+    Form1& form = table_->form();
+    QTest::mouseClick(widget(form.Picture4(1)), Qt::LeftButton);
+    QStringList words;
+    whenABoxOpens([&words](QMessageBox& box) {
+        for (const QAbstractButton* button : box.buttons())
+            words << button->text();
+    });
+    QTest::mouseClick(widget(form.Label15), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!words.isEmpty(), 5000);
+    words.sort();
+    EXPECT_EQ(words, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nej")}));
 }
 
 TEST_F(Presentation, ThePeekedFaceShowsBehindTheOpenBox) {

@@ -6,13 +6,9 @@
 (function (K) {
     let nextBox = 1;
 
-    const boxWords = {
-        ok: "OK",
-        yes: ["Yes", "Ja"],
-        no: ["No", "Nej"],
-    };
-
-    function openBox(title, text, buttons, icon, danish) {
+    // `words`: the table's words for the buttons, ["OK"] or [yes, no].
+    function openBox(title, text, words, icon, danish) {
+        const buttons = words.length === 2 ? 1 : 0;
         const id = nextBox++;
         const box = { id, answer: -1, waiter: null, focus: document.activeElement, element: null };
         const e = document.createElement("div");
@@ -44,16 +40,16 @@
         const row = document.createElement("div");
         row.className = "box-buttons";
         const answers = buttons === 1 ? [["yes", 1], ["no", 2]] : [["ok", 0]];
-        for (const [name, answer] of answers) {
+        answers.forEach(([name, answer], at) => {
             const b = document.createElement("button");
             b.type = "button";
             b.dataset.answer = name;
-            b.textContent = name === "ok" ? boxWords.ok : boxWords[name][danish ? 1 : 0];
+            b.textContent = words[at];
             b.addEventListener("click", () => answerBox(box, answer));
             row.append(b);
-        }
+        });
         e.append(head, body, row);
-        e.addEventListener("keydown", (k) => boxKey(box, buttons, danish, k));
+        e.addEventListener("keydown", (k) => boxKey(box, words, k));
         box.element = e;
         K.openBoxes.push(box);
         K.dom.table.inert = true;
@@ -66,13 +62,15 @@
 
     // Enter takes the focused button, Escape says OK or No, and the first
     // letters of the answers answer.
-    function boxKey(box, buttons, danish, k) {
+    function boxKey(box, words, k) {
         if (K.openBoxes[K.openBoxes.length - 1] !== box) return;
         const key = k.key.toLowerCase();
+        const question = words.length === 2;
+        const initial = (word) => word.charAt(0).toLowerCase();
         let answer = -1;
-        if (k.key === "Escape") answer = buttons === 1 ? 2 : 0;
-        else if (buttons === 1 && key === (danish ? "j" : "y")) answer = 1;
-        else if (buttons === 1 && key === "n") answer = 2;
+        if (k.key === "Escape") answer = question ? 2 : 0;
+        else if (question && key === initial(words[0])) answer = 1;
+        else if (question && key === initial(words[1])) answer = 2;
         else if (k.key === "Tab") {
             const row = [...box.element.querySelectorAll("button")];
             const at = row.indexOf(document.activeElement);

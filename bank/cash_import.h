@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bank/cash_file.h"
+#include "bank/cash_messages.h"
 #include "ui/texts.h"
 
 namespace korvane {
@@ -22,16 +23,6 @@ OpenedCash readOpenedCash(const std::string& bytes);
 
 // The cash and debt the table would hold after taking the file over: what the
 // file leaves out stays as the table has it.
-struct CashAndDebt {
-    std::string cash;
-    int32_t debt = 0;
-};
 CashAndDebt takenOver(const CashFileContent& content, const CashAndDebt& now);
-
-std::string openedCashQuestion(Language language, const std::string& file, const CashAndDebt& now,
-                               const CashAndDebt& then);
-std::string openedCashUnreadable(Language language, const std::string& file,
-                                 const std::string& reason);
-std::string openedCashEmpty(Language language, const std::string& file);
 
 }  // namespace korvane

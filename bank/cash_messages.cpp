@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bank/cash_messages.h"
 
+#include "platform/number_text.h"
+
 namespace korvane {
 namespace {
 
@@ -87,6 +89,38 @@ std::string debtCutText(Language language, const std::string& file, int32_t debt
     return "The debt in the cash file " + file +
            " lies beyond what the table can hold.\rIt was cut to " + std::to_string(debt) +
            ", and is saved so.";
+}
+
+std::string openedCashQuestionText(Language language, const std::string& file,
+                                   const CashAndDebt& now, const CashAndDebt& then) {
+    if (language == Language::Danish)
+        return "Kassefilen " + file + " har " + then.cash + " $ og en gæld på " +
+               plainText(then.debt) + ".\rBordet har nu " + now.cash + " $ og en gæld på " +
+               plainText(now.debt) + ".\rSkal bordet tage kassen fra filen?";
+    return "The cash file " + file + " holds " + then.cash + " $ and a debt of " +
+           plainText(then.debt) + ".\rThe table now holds " + now.cash + " $ and a debt of " +
+           plainText(now.debt) + ".\rTake the cash from the file?";
+}
+
+std::string openedCashUnreadableText(Language language, const std::string& file,
+                                     const std::string& reason) {
+    if (language == Language::Danish)
+        return "Kassefilen " + file + " kunne ikke læses (" + reason +
+               ").\rKassen på bordet er ikke ændret.";
+    return "The cash file " + file + " could not be read (" + reason +
+           ").\rThe cash on the table is unchanged.";
+}
+
+std::string openedCashEmptyText(Language language, const std::string& file) {
+    if (language == Language::Danish)
+        return "Kassefilen " + file + " er tom.\rKassen på bordet er ikke ændret.";
+    return "The cash file " + file + " is empty.\rThe cash on the table is unchanged.";
+}
+
+std::string openedCashMidRoundText(Language language, const std::string& file) {
+    if (language == Language::Danish)
+        return "Der spilles en runde.\rÅbn kassefilen " + file + " igen, når runden er slut.";
+    return "A round is being played.\rOpen the cash file " + file + " again when it is over.";
 }
 
 }  // namespace korvane

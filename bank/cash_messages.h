@@ -25,4 +25,17 @@ std::string noLockText(Language language, const std::string& file);
 std::string tableTookOverText(Language language, const std::string& file);
 std::string debtCutText(Language language, const std::string& file, int32_t debt);
 
+// A cash file the player opens: its cash and debt against the table's, and
+// the question whether to take them; or why it is not taken.
+struct CashAndDebt {
+    std::string cash;
+    int32_t debt = 0;
+};
+std::string openedCashQuestionText(Language language, const std::string& file,
+                                   const CashAndDebt& now, const CashAndDebt& then);
+std::string openedCashUnreadableText(Language language, const std::string& file,
+                                     const std::string& reason);
+std::string openedCashEmptyText(Language language, const std::string& file);
+std::string openedCashMidRoundText(Language language, const std::string& file);
+
 }  // namespace korvane

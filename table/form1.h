@@ -65,6 +65,13 @@ class Form1 : public TableWindow, public TableState {
     // Another table already plays from this folder's cash file: this one told the
     // player at start-up and stood down, and never touches the file.
     bool standsDown() const { return standsDown_; }
+    // A cash file brought from elsewhere, as one event: the player is asked
+    // before the table takes its cash (cash_opening.cpp). Its lines as the table
+    // would save them now, for the player to take away.
+    void openCashFile(const std::string& name, const std::string& bytes);
+    std::string cashFileBytes() const;
+    // From Start to the settlement's end.
+    bool roundRuns() const;
 
     // The flags and the rules line (presentation.cpp); the dealer's cards, the
     // deck pile and the chooser's backs (card_backs.cpp); the hidden cheat switch

@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "bank/cash_import.h"
+#include "bank/cash_file.h"
 #include "bank/cash_messages.h"
+#include "platform/text_lines.h"
+#include "ui/sound_cues.h"
 #include "web/page_bridge.h"
 
 namespace korvane {
@@ -20,6 +22,15 @@ std::string storageNote(Language language, int state) {
     return danish ? "Kassen gemmes i denne browser." : "The cash is kept in this browser.";
 }
 
+std::string oneALine(const auto& names) {
+    std::string lines;
+    for (const auto& name : names) {
+        if (!lines.empty()) lines += '\n';
+        lines += name;
+    }
+    return lines;
+}
+
 }  // namespace
 
 PageTable::PageTable()
@@ -27,6 +38,8 @@ PageTable::PageTable()
       form_(Services{boxes_, sound_, files_, random_, timers_, timers_}) {}
 
 void PageTable::run() {
+    page::know(oneALine(kSoundFiles), oneALine(tableKeyNames()),
+               static_cast<int>(kLargestReadable));
     // The table is first shown once its start-up has sized the window, so nothing
     // that lies outside it is ever seen; a box at start-up opens over an empty page.
     form_.Form_Load();
@@ -87,42 +100,13 @@ void PageTable::handle(const std::string& event) {
 }
 
 void PageTable::offerCash() {
-    std::string bytes;
-    for (const std::string& line : cashLines(form_.Label10.caption, form_.Debt))
-        bytes += line + "\r\n";
-    page::offer(kCashFileName, bytes);
+    page::offer(kCashFileName, form_.cashFileBytes());
 }
 
-void PageTable::tell(const std::string& text, BoxButtons buttons, BoxIcon icon) {
-    form_.afterEvent();
-    boxes_.show({text, "", buttons, icon});
-}
-
-// The player's file is read whole before anything changes; the table takes its
-// cash only on a yes, and keeps it as it keeps every other change of the cash.
 void PageTable::openCash() {
     std::string bytes;
     const std::string name = page::openedFile(bytes);
-    const Language language = form_.language();
-    const OpenedCash opened = readOpenedCash(bytes);
-    if (!opened.ok)
-        return tell(openedCashUnreadable(language, name, opened.reason), BoxButtons::Ok,
-                    BoxIcon::Stop);
-    if (!opened.content.cash)
-        return tell(openedCashEmpty(language, name), BoxButtons::Ok, BoxIcon::Information);
-    const CashAndDebt now{form_.Label10.caption, form_.Debt};
-    const CashAndDebt then = takenOver(opened.content, now);
-    form_.afterEvent();
-    const BoxRequest question{openedCashQuestion(language, name, now, then), "", BoxButtons::YesNo,
-                              BoxIcon::None};
-    if (boxes_.show(question) != BoxAnswer::Yes) return;
-    form_.Label10.caption = then.cash;
-    form_.Debt = then.debt;
-    const FileResult saved = form_.writeCashFile();
-    form_.afterEvent();
-    if (!saved.ok)
-        tell(cashNotSavedText(form_.language(), kCashFileName, saved.reason, saved.left, true),
-             BoxButtons::Ok, BoxIcon::Stop);
+    form_.openCashFile(name, bytes);
 }
 
 }  // namespace korvane

@@ -25,7 +25,6 @@ class PageTable {
     void handle(const std::string& event);
     void openCash();
     void offerCash();
-    void tell(const std::string& text, BoxButtons buttons, BoxIcon icon);
 
     PageTimers timers_;
     PageBoxes boxes_;

@@ -34,16 +34,17 @@ TEST(OpenedCash, KeepsWhatTheFileLeavesOut) {
 
 TEST(OpenedCash, AsksInTheLanguageInForceLineByLine) {
     const CashAndDebt now{"1000", 0}, then{"250.5", 1000};
-    EXPECT_EQ(openedCashQuestion(Language::English, "Korvane.cash", now, then),
+    EXPECT_EQ(openedCashQuestionText(Language::English, "Korvane.cash", now, then),
               "The cash file Korvane.cash holds 250.5 $ and a debt of 1000.\rThe table now holds "
               "1000 $ and a debt of 0.\rTake the cash from the file?");
-    EXPECT_EQ(openedCashQuestion(Language::Danish, "Korvane.cash", now, then),
+    EXPECT_EQ(openedCashQuestionText(Language::Danish, "Korvane.cash", now, then),
               "Kassefilen Korvane.cash har 250.5 $ og en gæld på 1000.\rBordet har nu 1000 $ og en "
               "gæld på 0.\rSkal bordet tage kassen fra filen?");
-    EXPECT_EQ(openedCashUnreadable(Language::English, "big.cash", "too large to be a cash file"),
-              "The cash file big.cash could not be read (too large to be a cash file).\rThe cash "
-              "on the table is unchanged.");
-    EXPECT_NE(openedCashEmpty(Language::Danish, "x").find("er tom"), std::string::npos);
+    EXPECT_EQ(
+        openedCashUnreadableText(Language::English, "big.cash", "too large to be a cash file"),
+        "The cash file big.cash could not be read (too large to be a cash file).\rThe cash "
+        "on the table is unchanged.");
+    EXPECT_NE(openedCashEmptyText(Language::Danish, "x").find("er tom"), std::string::npos);
 }
 
 }  // namespace

@@ -36,6 +36,13 @@ std::optional<TableKey> tableKeyNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::vector<std::string_view> tableKeyNames() {
+    std::vector<std::string_view> names;
+    for (const auto& [key, keyName] : kNames)
+        names.push_back(keyName);
+    return names;
+}
+
 std::string_view nameOf(TableKey key) {
     for (const auto& [k, keyName] : kNames)
         if (k == key) return keyName;

@@ -2,6 +2,7 @@
 #include "drive/driver.h"
 
 #include <algorithm>
+#include <array>
 #include <istream>
 #include <map>
 #include <ostream>
@@ -15,28 +16,16 @@ namespace {
 // Any span the table's clock can hold, in one command.
 constexpr int64_t kLongestWait = VirtualClock::kEnd;
 
+// The words of each answer and icon, in their enums' order.
+constexpr std::array<const char*, 3> kAnswers{"ok", "yes", "no"};
+constexpr std::array<const char*, 3> kIcons{"none", "stop", "information"};
+
 const char* answerText(BoxAnswer answer) {
-    switch (answer) {
-        case BoxAnswer::Ok:
-            return "ok";
-        case BoxAnswer::Yes:
-            return "yes";
-        case BoxAnswer::No:
-            return "no";
-    }
-    return "ok";
+    return kAnswers.at(static_cast<size_t>(answer));
 }
 
 const char* iconText(BoxIcon icon) {
-    switch (icon) {
-        case BoxIcon::None:
-            return "none";
-        case BoxIcon::Stop:
-            return "stop";
-        case BoxIcon::Information:
-            return "information";
-    }
-    return "none";
+    return kIcons.at(static_cast<size_t>(icon));
 }
 
 }  // namespace

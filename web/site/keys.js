@@ -13,10 +13,12 @@
         PageUp: "PageUp", PageDown: "PageDown", Home: "Home", End: "End", " ": "Space",
         Enter: "Enter",
     };
+    // Alt with a letter or a digit is the table's where the table names that
+    // key: the access keys its buttons' captions mark.
     function tableKey(e) {
         if (e.altKey && !e.ctrlKey && !e.metaKey) {
-            const keys = { KeyS: "AltS", Digit1: "Alt1", Digit2: "Alt2" };
-            return keys[e.code] || "";
+            const name = "Alt" + e.code.replace(/^(Key|Digit)/, "");
+            return K.services.tableKeys.has(name) ? name : "";
         }
         if (e.ctrlKey || e.metaKey || e.altKey) return "";
         if (e.key === "F1") return "F1";

@@ -18,8 +18,8 @@
 //                           flags and the miniature back (<img>); "(k)" becomes "_k"
 //   #Check1                 the sound switch: a <label> around its <input type=checkbox>
 //   #HScroll1               the bet (<input type=range>)
-//   controls outside the window (Picture3_n, Picture1_5, Label1_k, Label2_k) are
-//   made too, but never shown
+//   controls outside the window (Picture3_n, Picture1_5, Label1_k, Label2_k) have
+//   no element: nothing ever shows them
 //   #saveCash #openCash     "Save cash file" and "Open cash file", beside the table
 //   #openCashInput          the file chooser behind "Open cash file"
 //   #storageNote            where the cash is kept, or why it is not

@@ -8,7 +8,7 @@
     const sound = {
         context: null,
         buffers: new Map(),
-        files: ["deal.wav", "shuffle1.wav", "shuffle2.wav", "youwin.wav", "youlose.wav"],
+        files: [],  // the table's, told at start-up
         // Browsers let a page sound only after the player's first gesture: until
         // then a cue is silence, and nothing waits for it.
         start() {
@@ -89,6 +89,15 @@
     const services = {
         claimed: 2,
         opened: null,
+        largestCashFile: 0,
+        tableKeys: new Set(),
+
+        // What the table tells of itself at start-up.
+        know(sounds, keys, largest) {
+            sound.files = sounds;
+            services.tableKeys = new Set(keys);
+            services.largestCashFile = largest;
+        },
 
         play(file) {
             sound.play(file);
@@ -151,7 +160,7 @@
         chooser.value = "";
         if (!file) return;
         // One byte past the largest cash file is enough to know a file is too large.
-        file.slice(0, 64 * 1024 + 1).arrayBuffer().then((bytes) => {
+        file.slice(0, services.largestCashFile + 1).arrayBuffer().then((bytes) => {
             services.opened = { name: file.name, bytes: new Uint8Array(bytes) };
             K.events.post("open");
         }, () => {

@@ -31,12 +31,12 @@
             mark.setAttribute("aria-hidden", "true");
             body.append(mark);
         }
-        const words = document.createElement("p");
-        words.className = "box-text";
-        words.id = e.id + "-text";
+        const said = document.createElement("p");
+        said.className = "box-text";
+        said.id = e.id + "-text";
         // Character 13 breaks a line in the game's texts.
-        words.textContent = text.replace(/\r\n?/g, "\n");
-        body.append(words);
+        said.textContent = text.replace(/\r\n?/g, "\n");
+        body.append(said);
         const row = document.createElement("div");
         row.className = "box-buttons";
         const answers = buttons === 1 ? [["yes", 1], ["no", 2]] : [["ok", 0]];

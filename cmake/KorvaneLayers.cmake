@@ -14,7 +14,7 @@
 # is offered to the compiler from a folder of its own in the build tree, so an
 # include against the grain fails to build, and a link against it fails to
 # configure.
-set(KORVANE_LAYERS platform ui cards:bank table access headless:window:web drive)
+set(KORVANE_LAYERS platform winsys ui cards:bank table access headless:window:web drive)
 
 # The folder from which `folder`'s headers are included as "folder/x.h".
 function(korvane_layer_root folder result)

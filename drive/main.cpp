@@ -4,11 +4,12 @@
 #include <iostream>
 
 #include "drive/driver.h"
-#include "platform/disk_files.h"
+#include "platform/system.h"
 
 int main() {
-    korvane::DiskFiles files;
-    korvane::Driver driver(files, std::cout, std::cerr);
+    korvane::useBinaryStandardStreams();
+    const auto files = korvane::systemFiles();
+    korvane::Driver driver(*files, std::cout, std::cerr);
     driver.run(std::cin);
     return 0;
 }

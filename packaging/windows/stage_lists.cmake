@@ -1,0 +1,27 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The installer's lists of what it installs and what its uninstaller removes,
+# read off the staged folder STAGE: files.nsh and unfiles.nsh in OUT.
+file(GLOB_RECURSE staged RELATIVE "${STAGE}" LIST_DIRECTORIES false "${STAGE}/*")
+list(SORT staged)
+set(install "")
+set(remove "")
+set(folders "")
+foreach(file IN LISTS staged)
+    get_filename_component(folder "${file}" DIRECTORY)
+    string(REPLACE "/" "\\" windows "${file}")
+    string(REPLACE "/" "\\" windows_folder "${folder}")
+    string(APPEND install "SetOutPath \"$INSTDIR\\${windows_folder}\"\nFile \"${STAGE}/${file}\"\n")
+    string(APPEND remove "Delete \"$INSTDIR\\${windows}\"\n")
+    if(folder AND NOT folder IN_LIST folders)
+        list(APPEND folders "${folder}")
+    endif()
+endforeach()
+# The deepest folders first, each only if nothing else is left in it.
+list(SORT folders ORDER DESCENDING)
+foreach(folder IN LISTS folders)
+    string(REPLACE "/" "\\" windows_folder "${folder}")
+    string(APPEND remove "RMDir \"$INSTDIR\\${windows_folder}\"\n")
+endforeach()
+string(APPEND install "SetOutPath \"$INSTDIR\"\n")
+file(WRITE "${OUT}/files.nsh" "${install}")
+file(WRITE "${OUT}/unfiles.nsh" "${remove}")

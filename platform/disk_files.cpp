@@ -19,13 +19,6 @@ FileResult failure(const std::string& what) {
     return {false, what + ": " + lastError()};
 }
 
-std::string joined(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
 std::string nowhere(const LinkWalk& walk) {
     return "it is a link to " + walk.path + ", which does not exist";
 }
@@ -56,23 +49,6 @@ FileResult readOpened(int fd, std::vector<std::string>& lines) {
 }
 
 }  // namespace
-
-std::vector<std::string> splitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
 
 FileLook DiskFiles::look(const std::string& name) {
     struct stat info {};
@@ -113,7 +89,7 @@ FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std:
     } else if (readOnly(walk.path, info)) {
         return {false, "the file is read-only", OldFile::Untouched};
     }
-    const std::string bytes = joined(lines);
+    const std::string bytes = joinedLines(lines);
     bool noNewFile = false;
     FileResult result = replaceBeside(walk.path, hadOld ? &info : nullptr, bytes, noNewFile);
     // A folder that takes no new file may still let the file itself be rewritten.

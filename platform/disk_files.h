@@ -5,6 +5,7 @@
 // old cash or the new, never half of one.
 #include <optional>
 
+#include "platform/cash_lines.h"
 #include "platform/folder_claim.h"
 #include "platform/services.h"
 
@@ -13,7 +14,7 @@ namespace korvane {
 class DiskFiles : public TextFiles {
   public:
     // Anything larger is not a file the game wrote.
-    static constexpr long kLargestReadable = 64 * 1024;
+    static constexpr long kLargestReadable = kLargestCashFile;
 
     FileLook look(const std::string& name) override;
     FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
@@ -31,8 +32,5 @@ class DiskFiles : public TextFiles {
     Lines seen_;            // the guarded file as this table last found or left it
     bool lost_ = false;     // another table has played from the file
 };
-
-// Splits at CR LF, a lone LF or a lone CR; no line end stays in a line.
-std::vector<std::string> splitLines(const std::string& bytes);
 
 }  // namespace korvane

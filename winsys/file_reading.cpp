@@ -3,30 +3,11 @@
 
 #include <vector>
 
+#include "platform/cash_lines.h"
 #include "winsys/file_paths.h"
 
 namespace korvane::winsys {
 namespace {
-
-// Anything larger is not a file the game wrote.
-constexpr LONGLONG kLargestReadable = 64 * 1024;
-
-std::vector<std::string> splitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
 
 // Up to one byte more than the largest cash file, so a file that grows meanwhile still tells.
 bool readAll(HANDLE file, std::string& bytes) {
@@ -36,7 +17,7 @@ bool readAll(HANDLE file, std::string& bytes) {
         if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) return false;
         if (got == 0) return true;
         bytes.append(buffer, got);
-        if (bytes.size() > static_cast<size_t>(kLargestReadable)) return true;
+        if (bytes.size() > static_cast<size_t>(kLargestCashFile)) return true;
     }
 }
 
@@ -101,11 +82,11 @@ FileResult readFileLines(const std::wstring& path, const Patience& patience,
         result = {false, "it is a device"};
     } else if (!GetFileSizeEx(file, &size)) {
         result = {false, "cannot look at it: " + lastReason()};
-    } else if (size.QuadPart > kLargestReadable) {
+    } else if (size.QuadPart > kLargestCashFile) {
         result = {false, "too large to be a cash file"};
     } else if (!readAll(file, bytes)) {
         result = {false, "cannot read: " + lastReason()};
-    } else if (bytes.size() > static_cast<size_t>(kLargestReadable)) {
+    } else if (bytes.size() > static_cast<size_t>(kLargestCashFile)) {
         result = {false, "too large to be a cash file"};  // it grew while it was read
     }
     CloseHandle(file);

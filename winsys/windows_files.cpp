@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "platform/cash_lines.h"
 #include "winsys/file_paths.h"
 #include "winsys/file_reading.h"
 #include "winsys/file_replace.h"
@@ -16,13 +17,6 @@ namespace {
 
 bool isMissing(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
 }
 
 }  // namespace
@@ -57,7 +51,8 @@ FileResult WindowsFiles::writeLines(const std::string& name,
         if (target.attributes & FILE_ATTRIBUTE_READONLY)
             return {false, "the file is read-only", OldFile::Untouched};
     }
-    const FileResult result = replaceWith(target.path, target.attributes, joined(lines), patience_);
+    const FileResult result =
+        replaceWith(target.path, target.attributes, joinedLines(lines), patience_);
     if (result.ok && target.path == guarded_) seen_ = lines;
     return result;
 }

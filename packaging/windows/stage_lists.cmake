@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The installer's lists of what it installs and what its uninstaller removes,
 # read off the staged folder STAGE: files.nsh and unfiles.nsh in OUT.
+cmake_minimum_required(VERSION 3.25)
 file(GLOB_RECURSE staged RELATIVE "${STAGE}" LIST_DIRECTORIES false "${STAGE}/*")
 list(SORT staged)
 set(install "")
@@ -9,8 +10,11 @@ set(folders "")
 foreach(file IN LISTS staged)
     get_filename_component(folder "${file}" DIRECTORY)
     string(REPLACE "/" "\\" windows "${file}")
-    string(REPLACE "/" "\\" windows_folder "${folder}")
-    string(APPEND install "SetOutPath \"$INSTDIR\\${windows_folder}\"\nFile \"${STAGE}/${file}\"\n")
+    string(REPLACE "/" "\\" windows_folder "\\${folder}")
+    if(NOT folder)
+        set(windows_folder "")
+    endif()
+    string(APPEND install "SetOutPath \"$INSTDIR${windows_folder}\"\nFile \"${STAGE}/${file}\"\n")
     string(APPEND remove "Delete \"$INSTDIR\\${windows}\"\n")
     if(folder AND NOT folder IN_LIST folders)
         list(APPEND folders "${folder}")

@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "drive/driver.h"
-#include "platform/system.h"
+#include "platform/system_services.h"
 
 int main() {
     korvane::useBinaryStandardStreams();
-    const auto files = korvane::systemFiles();
+    const auto files = korvane::makeDiskFiles();
     korvane::Driver driver(*files, std::cout, std::cerr);
     driver.run(std::cin);
     return 0;

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "platform/cash_lines.h"
+#include "platform/text_lines.h"
 #include "winsys/file_paths.h"
 
 namespace korvane::winsys {
@@ -17,7 +17,7 @@ bool readAll(HANDLE file, std::string& bytes) {
         if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) return false;
         if (got == 0) return true;
         bytes.append(buffer, got);
-        if (bytes.size() > static_cast<size_t>(kLargestCashFile)) return true;
+        if (bytes.size() > kLargestReadable) return true;
     }
 }
 
@@ -82,11 +82,11 @@ FileResult readFileLines(const std::wstring& path, const Patience& patience,
         result = {false, "it is a device"};
     } else if (!GetFileSizeEx(file, &size)) {
         result = {false, "cannot look at it: " + lastReason()};
-    } else if (size.QuadPart > kLargestCashFile) {
+    } else if (size.QuadPart > static_cast<LONGLONG>(kLargestReadable)) {
         result = {false, "too large to be a cash file"};
     } else if (!readAll(file, bytes)) {
         result = {false, "cannot read: " + lastReason()};
-    } else if (bytes.size() > static_cast<size_t>(kLargestCashFile)) {
+    } else if (bytes.size() > kLargestReadable) {
         result = {false, "too large to be a cash file"};  // it grew while it was read
     }
     CloseHandle(file);

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "platform/cash_lines.h"
+#include "platform/text_lines.h"
 #include "winsys/file_paths.h"
 #include "winsys/file_reading.h"
 #include "winsys/file_replace.h"
@@ -52,7 +52,7 @@ FileResult WindowsFiles::writeLines(const std::string& name,
             return {false, "the file is read-only", OldFile::Untouched};
     }
     const FileResult result =
-        replaceWith(target.path, target.attributes, joinedLines(lines), patience_);
+        replaceWith(target.path, target.attributes, joinLines(lines), patience_);
     if (result.ok && target.path == guarded_) seen_ = lines;
     return result;
 }

@@ -1,7 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/cash_lines.h"
+#include "platform/text_lines.h"
 
 namespace korvane {
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
 
 std::vector<std::string> splitLines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -18,13 +27,6 @@ std::vector<std::string> splitLines(const std::string& bytes) {
     }
     if (!line.empty()) lines.push_back(line);
     return lines;
-}
-
-std::string joinedLines(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
 }
 
 }  // namespace korvane

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/disk_files.h"
+#include "posix/disk_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,9 +8,10 @@
 #include <cerrno>
 #include <climits>
 
-#include "platform/file_paths.h"
-#include "platform/file_replace.h"
-#include "platform/fresh_files.h"
+#include "platform/text_lines.h"
+#include "posix/file_paths.h"
+#include "posix/file_replace.h"
+#include "posix/fresh_files.h"
 
 namespace korvane {
 namespace {
@@ -32,7 +33,8 @@ FileResult readOpened(int fd, std::vector<std::string>& lines) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) return failure("cannot look at it");
     if (!S_ISREG(info.st_mode)) return {false, "it is " + kindOf(info.st_mode)};
-    if (info.st_size > DiskFiles::kLargestReadable) return {false, "too large to be a cash file"};
+    if (static_cast<std::size_t>(info.st_size) > kLargestReadable)
+        return {false, "too large to be a cash file"};
     std::string bytes;
     char buffer[4096];
     for (;;) {
@@ -41,8 +43,7 @@ FileResult readOpened(int fd, std::vector<std::string>& lines) {
         if (n < 0) return failure("cannot read");
         if (n == 0) break;
         bytes.append(buffer, static_cast<size_t>(n));
-        if (bytes.size() > static_cast<size_t>(DiskFiles::kLargestReadable))
-            return {false, "too large to be a cash file"};
+        if (bytes.size() > kLargestReadable) return {false, "too large to be a cash file"};
     }
     lines = splitLines(bytes);
     return {};
@@ -89,7 +90,7 @@ FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std:
     } else if (readOnly(walk.path, info)) {
         return {false, "the file is read-only", OldFile::Untouched};
     }
-    const std::string bytes = joinedLines(lines);
+    const std::string bytes = joinLines(lines);
     bool noNewFile = false;
     FileResult result = replaceBeside(walk.path, hadOld ? &info : nullptr, bytes, noNewFile);
     // A folder that takes no new file may still let the file itself be rewritten.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The services of Windows for a program at the top (platform/system.h).
-#include "platform/system.h"
+// The services of Windows, for the programs built for it.
+#include "platform/system_services.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -12,11 +12,11 @@
 
 namespace korvane {
 
-std::unique_ptr<TextFiles> systemFiles() {
+std::unique_ptr<TextFiles> makeDiskFiles() {
     return std::make_unique<WindowsFiles>();
 }
 
-std::unique_ptr<Clock> systemClock() {
+std::unique_ptr<Clock> makeSystemClock() {
     return std::make_unique<WindowsClock>();
 }
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The services of a POSIX system for a program at the top (platform/system.h).
-#include "platform/disk_files.h"
-#include "platform/system.h"
-#include "platform/system_clock.h"
+#include "platform/system_services.h"
+
+#include "posix/disk_files.h"
+#include "posix/system_clock.h"
 
 namespace korvane {
 
-std::unique_ptr<TextFiles> systemFiles() {
+std::unique_ptr<TextFiles> makeDiskFiles() {
     return std::make_unique<DiskFiles>();
 }
 
-std::unique_ptr<Clock> systemClock() {
+std::unique_ptr<Clock> makeSystemClock() {
     return std::make_unique<SystemClock>();
 }
 

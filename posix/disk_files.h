@@ -5,17 +5,13 @@
 // old cash or the new, never half of one.
 #include <optional>
 
-#include "platform/cash_lines.h"
-#include "platform/folder_claim.h"
 #include "platform/services.h"
+#include "posix/folder_claim.h"
 
 namespace korvane {
 
 class DiskFiles : public TextFiles {
   public:
-    // Anything larger is not a file the game wrote.
-    static constexpr long kLargestReadable = kLargestCashFile;
-
     FileLook look(const std::string& name) override;
     FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
     FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;

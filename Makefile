@@ -7,6 +7,7 @@ ASAN     ?= build-asan
 WEB      ?= build-web
 WEB_PORT ?= 8023
 DEB      ?= build-deb
+WIN      ?= build-win
 FUZZ_SECONDS ?= 120
 JOBS     ?= 2
 PLAY_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/korvane
@@ -23,6 +24,10 @@ PLAY_PACKAGES := cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev lib
 PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-dev dpkg-dev file lintian appstream \
             desktop-file-utils man-db locales strace xvfb x11-utils at-spi2-core python3-pyatspi dbus-daemon \
             emscripten nodejs
+# Windows: Debian's mingw-w64 (the POSIX thread model), GoogleTest's sources, wine
+# to run what it builds (64-bit alone; the wine package brings the `wine` command),
+# NSIS for the installer, and python3 to join the icon's sizes.
+WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 nsis python3
 # The page: the core compiled to WebAssembly, and the fonts it serves.
 WEB_PACKAGES := cmake make emscripten nodejs fonts-liberation2
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -31,7 +36,7 @@ SHELL    := /bin/bash
 MAKEFLAGS += --no-print-directory
 
 .PHONY: play test sanitize fuzz bench build deps play-deps locales deb deb-check spdx screenshot \
-        format clean web web-serve web-deps web-test
+        format clean web web-serve web-deps web-test windows windows-test
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -99,7 +104,9 @@ test: build locales web web-deps
 	@echo "Building the package from scratch in $(DEB)/"
 	rm -rf $(DEB)
 	$(MAKE) deb-check KORVANE_WERROR=ON
-	@tests/hygiene/summary.py $(BUILD)/ctest-junit.xml $(ASAN)/ctest-junit.xml
+	@started=$$(date +%s); $(MAKE) windows-test && \
+	    echo "The Windows build and its tests under wine took $$(( $$(date +%s) - started )) s"
+	@tests/hygiene/summary.py $(BUILD)/ctest-junit.xml $(ASAN)/ctest-junit.xml $(WIN)/ctest-junit.xml
 
 $(ASAN)/CMakeCache.txt: | deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -175,6 +182,24 @@ web:
 	NODE_PATH=/usr/share/nodejs cmake --build $(WEB) -j$(JOBS) --target korvane-web
 	@echo "The page is in $(WEB)/site"
 
+# The table for Windows, cross-built with mingw-w64 into $(WIN)/: the programs,
+# Korvane-windows.zip and the installer Korvane-setup.exe. Everything is linked
+# statically, so the zip needs nothing beside it on any 64-bit Windows.
+windows:
+	$(call install_missing,$(WINDOWS_PACKAGES))
+	@[ -f $(WIN)/CMakeCache.txt ] || { echo "Configuring $(WIN)/"; \
+	    cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+	        -DKORVANE_WITH_QT=OFF -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null; }
+	@echo "Building the table for Windows in $(WIN)/"
+	cmake --build $(WIN) -j$(JOBS)
+	@ls $(WIN)/Korvane-windows.zip
+
+# The core's tests, the Windows services' own and the driver's scripts, each a
+# Windows program run under wine in the build tree's own wine prefix ($(WIN)/wine).
+windows-test: windows
+	@echo "Testing under wine in $(WIN)/"
+	cd $(WIN) && ctest --output-on-failure -j$(JOBS) --output-junit $(CURDIR)/$(WIN)/ctest-junit.xml
+
 # Plays the page at http://127.0.0.1:$(WEB_PORT)/ until Ctrl+C.
 web-serve: web
 	python3 -m http.server --bind 127.0.0.1 --directory $(WEB)/site $(WEB_PORT)
@@ -194,4 +219,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(DEB) $(WEB)
+	rm -rf $(BUILD) $(ASAN) $(DEB) $(WEB) $(WIN)

@@ -7,6 +7,7 @@
 #include "platform/system_services.h"
 
 int main() {
+    korvane::useBinaryStandardStreams();
     const auto files = korvane::makeDiskFiles();
     korvane::Driver driver(*files, std::cout, std::cerr);
     driver.run(std::cin);

@@ -12,4 +12,8 @@ namespace korvane {
 std::unique_ptr<TextFiles> makeDiskFiles();
 std::unique_ptr<Clock> makeSystemClock();
 
+// Standard input and output carry bytes as they are, for a program that speaks
+// through them: Windows would otherwise write each line end as CR LF.
+void useBinaryStandardStreams();
+
 }  // namespace korvane

@@ -14,4 +14,7 @@ std::unique_ptr<Clock> makeSystemClock() {
     return std::make_unique<SystemClock>();
 }
 
+// POSIX streams carry bytes as they are already.
+void useBinaryStandardStreams() {}
+
 }  // namespace korvane

@@ -2,7 +2,8 @@
 # Runs every scripts/NAME.drive through korvane-drive in a fresh folder and
 # compares what it prints, with the folder written <folder>, with NAME.out.
 # NAME.cash, where present, is laid in the folder as the cash file first; NAME.cash-after is what the folder must hold after.
-# RUNNER, when given, is the program the driver runs under (node for WebAssembly).
+# RUNNER, when given, is the program the driver runs under (node for WebAssembly,
+# wine for Windows); with WINDOWS_FOLDERS, the folder is also found as wine names it.
 file(GLOB scripts "${SCRIPTS}/*.drive")
 foreach(script IN LISTS scripts)
     get_filename_component(name "${script}" NAME_WE)
@@ -17,9 +18,19 @@ foreach(script IN LISTS scripts)
                     RESULT_VARIABLE code TIMEOUT 60)
     file(READ "${SCRIPTS}/${name}.out" expected)
     file(READ "${folder}/stdout" actual)
+    # file(READ) turns CR LF into LF: a line end written as CR LF tells in the size alone.
+    file(SIZE "${folder}/stdout" size)
+    string(LENGTH "${actual}" length)
+    if(NOT size EQUAL length)
+        message(SEND_ERROR "${name}: its lines end in CR LF; see ${folder}/stdout")
+    endif()
     # A box that names the cash file's place names this run's folder.
     file(REAL_PATH "${folder}" real_folder)
     string(REPLACE "${real_folder}/" "<folder>/" actual "${actual}")
+    if(WINDOWS_FOLDERS)  # its backslashes escaped, as the driver writes a box's text
+        string(REPLACE "/" "\\\\" windows_folder "Z:${real_folder}/")
+        string(REPLACE "${windows_folder}" "<folder>/" actual "${actual}")
+    endif()
     if(NOT code EQUAL 0 OR NOT actual STREQUAL expected)
         message(SEND_ERROR "${name}: output differs (exit ${code}); see ${folder}/stdout")
     endif()

@@ -78,9 +78,12 @@ TEST(PlainText, WritesDigitsOnly) {
 // file must not. The locales come from `make test`, which generates them.
 TEST(Numbers, AreTheSameUnderACommaDecimalLocale) {
     const std::string before = std::setlocale(LC_ALL, nullptr);
+    // Each locale by its POSIX name, or else by Windows' own.
+    const std::pair<const char*, const char*> locales[] = {{"da_DK.UTF-8", "Danish_Denmark.1252"},
+                                                           {"de_DE.UTF-8", "German_Germany.1252"}};
     for (const int category : {LC_ALL, LC_NUMERIC})
-        for (const char* name : {"da_DK.UTF-8", "de_DE.UTF-8"}) {
-            ASSERT_NE(std::setlocale(category, name), nullptr)
+        for (const auto& [name, windowsName] : locales) {
+            ASSERT_TRUE(std::setlocale(category, name) || std::setlocale(category, windowsName))
                 << "the locale " << name << " is missing; make test generates it with localedef";
             ASSERT_STREQ(std::localeconv()->decimal_point, ",") << name;
             expectReadings();

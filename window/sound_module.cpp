@@ -66,7 +66,6 @@ class ServerPlayer final : public SoundPlayer {
     ~ServerPlayer() override {
         {
             const Locked locked(loop_);
-            cut();
             dropConnection();
         }
         pa_threaded_mainloop_stop(loop_);
@@ -115,6 +114,7 @@ class ServerPlayer final : public SoundPlayer {
 
     void dropConnection() {
         if (!context_) return;
+        cut();  // a stream lives on its connection
         pa_context_set_state_callback(context_, nullptr, nullptr);
         pa_context_disconnect(context_);
         pa_context_unref(context_);

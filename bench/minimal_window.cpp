@@ -15,5 +15,6 @@ int main(int argc, char* argv[]) {
     window.resize(693, 563);
     korvane::bench::Watch watch(&window);
     window.show();
-    return korvane::bench::run(watch, idleSeconds);
+    korvane::bench::schedule(watch, idleSeconds);
+    return QApplication::exec();
 }

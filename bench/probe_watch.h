@@ -49,19 +49,26 @@ inline Usage usage() {
     return {cpu, r.ru_nvcsw + r.ru_nivcsw, r.ru_maxrss};
 }
 
-// After the first paint: quit at once, or settle a second, stand idle for
-// `idleSeconds` and print what it cost (the one timer that ends the wait is ours).
-inline int run(Watch& watch, int idleSeconds) {
+// What a start-up run waits after the first paint before it weighs itself: the
+// table's start-up cue is playing by then.
+constexpr int kSettleMs = 500;
+
+// Before the event loop runs: after the first paint, settle, print the peak
+// memory and quit; or, if asked, settle a second, stand idle for `idleSeconds`
+// and print what that cost (the one timer that ends the wait is ours).
+inline void schedule(Watch& watch, int idleSeconds) {
     if (idleSeconds <= 0) {
-        QTimer::singleShot(50, [] { QApplication::quit(); });
-        return QApplication::exec();
+        QTimer::singleShot(kSettleMs, [] {
+            std::printf("memory max_rss_kb=%ld\n", usage().maxRssKb);
+            std::fflush(stdout);
+            QApplication::quit();
+        });
+        return;
     }
-    Usage before{};
-    long timersBefore = 0;
-    QTimer::singleShot(1000, [&] {
-        before = usage();
-        timersBefore = watch.timerEvents;
-        QTimer::singleShot(idleSeconds * 1000, [&] {
+    QTimer::singleShot(1000, [&watch, idleSeconds] {
+        const Usage before = usage();
+        const long timersBefore = watch.timerEvents;
+        QTimer::singleShot(idleSeconds * 1000, [&watch, before, timersBefore] {
             const Usage after = usage();
             std::printf("idle cpu_ms=%.1f switches=%ld timer_events=%ld max_rss_kb=%ld\n",
                         after.cpuMs - before.cpuMs, after.switches - before.switches,
@@ -70,7 +77,6 @@ inline int run(Watch& watch, int idleSeconds) {
             QApplication::quit();
         });
     });
-    return QApplication::exec();
 }
 
 }  // namespace korvane::bench

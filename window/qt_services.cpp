@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -34,6 +35,11 @@ void keepLinesWhole(QMessageBox& box, const QString& text) {
     for (const QString& line : text.split(QChar('\n')))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     label->setMinimumWidth(std::min(widest + 8, 760));
+}
+
+// Qt's log takes a line from any thread.
+void tellSilence(const char* why) {
+    qWarning("Korvane: %s", why);
 }
 
 }  // namespace
@@ -88,13 +94,13 @@ void QtSound::start(const QString& path) {
         module_.setFileName(QCoreApplication::applicationDirPath() + "/libkorvane_sound.so");
         module_.load();
         auto create = reinterpret_cast<CreateSoundPlayer>(module_.resolve(kCreateSoundPlayer));
-        if (create) player_.reset(create());
+        if (create) player_.reset(create(&tellSilence));
         failed_ = !player_;
         if (failed_)
             qWarning("Korvane: no sound module, so no sounds: %s",
                      qPrintable(module_.errorString()));
     }
-    if (player_) player_->play(path);
+    if (player_) player_->play(QFile::encodeName(path).toStdString());
 }
 
 void QtTimers::timerChanged(Timer& timer) {

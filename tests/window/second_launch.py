@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A second launch on a real X display: for a folder whose table is open it brings
-that table's window to the front and ends with status 1, the cash file untouched;
-for another folder it leaves the first table where it lies; when the open table
-does not answer (stopped), the second launch shows the box that says the table is
-open. Xvfb runs no window manager, so the root's children are the stacking order.
+that table's window to the front; when the open table does not answer (stopped),
+the second launch shows the box that says the table is open, and leaves the other
+folder's table where it lies. (Its status and the cash file untouched are
+process_test's, the channel itself raise_channel_test's.) Xvfb runs no window
+manager, so the root's children are the stacking order.
 
     second_launch.py GAME"""
 
@@ -18,7 +19,6 @@ import tempfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from accessibility_session import Failed, start_xvfb, wait_until  # noqa: E402
 
-CASH = {"A": b"2350\r\n2000\r\n", "B": b"500\r\n0\r\n"}
 
 
 def viewable_windows(env):
@@ -51,12 +51,6 @@ def shows_window(env, process):
     return any(pid == process.pid for _, pid in viewable_windows(env))
 
 
-def cash_file(scratch, folder):
-    path = os.path.join(scratch, folder, "Korvane.cash")
-    with open(path, "rb") as file:
-        return file.read(), os.stat(path).st_mtime_ns
-
-
 def run(game, scratch, env, games):
     def launch(folder):
         games.append(subprocess.Popen([game], cwd=os.path.join(scratch, folder), env=env))
@@ -69,19 +63,14 @@ def run(game, scratch, env, games):
     a, b = tables["A"], tables["B"]
     if topmost(env, [a, b]) != b.pid:
         raise Failed("the table opened last does not lie on top")
-    before = cash_file(scratch, "A")
 
     # A second launch in A: A's table comes up over B's, and the second one goes.
     second = launch("A")
     try:
-        status = second.wait(timeout=10)
+        second.wait(timeout=10)
     except subprocess.TimeoutExpired:
         raise Failed("the second launch in A did not end: it did not raise the open table")
-    if status != 1:
-        raise Failed(f"the second launch in A ended with {status}, not 1")
     wait_until(lambda: topmost(env, [a, b]) == a.pid, "A's table to come to the front", 10)
-    if cash_file(scratch, "A") != before:
-        raise Failed("the second launch touched A's cash file")
 
     # A table that does not answer: the second launch tells the player and waits.
     b.send_signal(signal.SIGSTOP)
@@ -96,13 +85,6 @@ def run(game, scratch, env, games):
             raise Failed("a launch in B raised A's table")
     finally:
         b.send_signal(signal.SIGCONT)
-    if cash_file(scratch, "B")[0] != CASH["B"]:
-        raise Failed("the second launch touched B's cash file")
-
-    for table in (a, b):
-        table.send_signal(signal.SIGTERM)
-        if table.wait(timeout=10) != 0:
-            raise Failed("an open table did not end well at a signal")
 
 
 def main():
@@ -116,9 +98,6 @@ def main():
     try:
         for folder in ("A", "B", "run", "tmp", "home"):
             os.mkdir(os.path.join(scratch, folder), 0o700)
-        for folder, cash in CASH.items():
-            with open(os.path.join(scratch, folder, "Korvane.cash"), "wb") as file:
-                file.write(cash)
         env = {key: value for key, value in os.environ.items()
                if key not in ("DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER", "WAYLAND_DISPLAY")}
         env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb", NO_AT_BRIDGE="1",

@@ -5,6 +5,8 @@
 // old cash or the new, never half of one.
 #include <optional>
 
+#include "platform/file_hold.h"
+#include "platform/file_paths.h"
 #include "platform/folder_claim.h"
 #include "platform/services.h"
 
@@ -24,12 +26,18 @@ class DiskFiles : public TextFiles {
   private:
     using Lines = std::optional<std::vector<std::string>>;  // none: no file to read
     Lines linesAt(const std::string& path);
+    Claim claimFirst(const std::string& name, const std::string& lockName);
+    // Whether the name, its links followed, still leads to the file held.
+    bool leadsToHeld(const LinkWalk& walk) const;
+    Claim lose(Claim why);
 
     FolderClaim claim_;
-    std::string guarded_;   // the file the lock guards, its links followed
-    std::string lockPath_;  // empty until the first claim
-    Lines seen_;            // the guarded file as this table last found or left it
-    bool lost_ = false;     // another table has played from the file
+    FileHold hold_;
+    std::string claimed_;        // the name the table claimed
+    std::string guarded_;        // the file the lock guards, its links followed
+    std::string lockPath_;       // empty until the first claim
+    Lines seen_;                 // the guarded file as this table last found or left it
+    std::optional<Claim> lost_;  // why this table no longer writes the claimed name
 };
 
 // Splits at CR LF, a lone LF or a lone CR; no line end stays in a line.

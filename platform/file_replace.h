@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/file_hold.h"
 #include "platform/services.h"
 
 namespace korvane {
@@ -13,9 +14,9 @@ namespace korvane {
 // A fresh file beside `path`, written, flushed and renamed over it. The old file,
 // as `stat` found it (nullptr: there is none), gives the new one its mode; a new
 // one gets the player's umask. `noNewFile` tells that the folder took no fresh
-// file at all.
+// file at all. A table's `hold` on the file passes to the fresh one.
 FileResult replaceBeside(const std::string& path, const struct stat* old, const std::string& bytes,
-                         bool& noNewFile);
+                         bool& noNewFile, FileHold* hold = nullptr);
 
 // For a folder that takes no new file: the file is rewritten where it lies, with
 // room made first and its old content put back if the new cannot be written whole.

@@ -37,6 +37,10 @@ void Form1::PaybackOffer() {
     // payment; the table shows it once the receipt is closed.
     paidUp_ = plainText(numericValue(Label10.caption) - repayment);
     keepCash();
+    if (lost_) {  // not kept, so not made: the cash and the debt stay as they are
+        paidUp_.reset();
+        return;
+    }
     msgBox(afterRepaymentText(Debt, repayment), BoxButtons::Ok, BoxIcon::None);
     Label10.caption = *paidUp_;
     Debt = 0;

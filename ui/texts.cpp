@@ -18,6 +18,8 @@ const LanguageTexts kEnglish{
     "YOU LOSE",
     "SAME",
     "Only dealer is allowed to touch the cards!  :-P",
+    "Other table",
+    "File changed",
 };
 
 const LanguageTexts kDanish{
@@ -34,6 +36,8 @@ const LanguageTexts kDanish{
     "DU TABTE",
     "LIGE",
     "Kun kortgiveren må røre kortene TAK!  :-P",
+    "Andet bord",
+    "Fil ændret",
 };
 
 }  // namespace

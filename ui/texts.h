@@ -21,6 +21,9 @@ struct LanguageTexts {
     std::string youLose;
     std::string same;
     std::string handsOff;  // a card clicked outside cheat mode
+    // The status line of a table that can no longer save its cash, and why:
+    std::string otherTable;   // another table plays from the cash file now
+    std::string fileChanged;  // the cash file's name leads to another file
 };
 
 const LanguageTexts& textsFor(Language language);

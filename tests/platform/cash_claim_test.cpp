@@ -163,6 +163,24 @@ TEST_F(CashClaim, ASecondTableReachingTheClaimedFileByAnyNameIsKeptOut) {
     EXPECT_EQ(bytesOf("0/B/Korvane.cash"), "1020\r\n0\r\n") << "one file under both names";
 }
 
+// A folder that takes no lock file (one the player may only pass through): the
+// cash file itself keeps a second table out, and only where there is none is
+// the player told that nothing can.
+TEST_F(CashClaim, WhereTheFolderTakesNoLockFileTheCashFileStillKeepsASecondTableOut) {
+    writeBytes("Korvane.cash", "1000\r\n0\r\n");
+    ::mkdir(path("empty").c_str(), 0700);
+    EXPECT_TRUE(asOrdinaryUser([&] {
+        ::chmod(folder().c_str(), 0111);
+        ::chmod(path("empty").c_str(), 0111);
+        DiskFiles first, second, none;
+        const bool kept = claim(first) == Claim::Held && claim(second) == Claim::HeldElsewhere &&
+                          claim(none, "empty/Korvane.cash") == Claim::Unavailable;
+        ::chmod(path("empty").c_str(), 0700);
+        ::chmod(folder().c_str(), 0700);
+        return kept;
+    }));
+}
+
 // What a player may do to the cash file's name while a table plays from it: the
 // table finds it, saves nothing more, and never replaces another file's lines.
 TEST_F(CashClaim, ATableSavesOnlyToTheFileItReadAtStartUp) {

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bank/cash_import.h"
 
-#include "platform/disk_files.h"
+#include "platform/text_lines.h"
 #include "platform/number_text.h"
 
 namespace korvane {
 
 OpenedCash readOpenedCash(const std::string& bytes) {
     OpenedCash opened;
-    if (bytes.size() > static_cast<size_t>(DiskFiles::kLargestReadable)) {
+    if (bytes.size() > kLargestReadable) {
         opened.reason = "too large to be a cash file";
         return opened;
     }

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game is built in layers, each a library of its own, bottom to top:
 #
-#   platform            the control model, number texts, files, the services a window needs
+#   platform            the control model, number texts, the services a window needs
+#   posix               the operating system's services: the cash file on the disk, the clock
 #   ui                  the control table of the window, the texts of both languages
 #   cards, bank         the deck and the hands; the cash file, the bet's limit, the loan office
 #   table               Form1: the table state and its handlers
@@ -14,7 +15,7 @@
 # is offered to the compiler from a folder of its own in the build tree, so an
 # include against the grain fails to build, and a link against it fails to
 # configure.
-set(KORVANE_LAYERS platform ui cards:bank table access headless:window:web drive)
+set(KORVANE_LAYERS platform posix ui cards:bank table access headless:window:web drive)
 
 # The folder from which `folder`'s headers are included as "folder/x.h".
 function(korvane_layer_root folder result)

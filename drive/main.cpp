@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "drive/driver.h"
-#include "platform/disk_files.h"
+#include "platform/system_services.h"
 
 int main() {
-    korvane::DiskFiles files;
-    korvane::Driver driver(files, std::cout, std::cerr);
+    const auto files = korvane::makeDiskFiles();
+    korvane::Driver driver(*files, std::cout, std::cerr);
     driver.run(std::cin);
     return 0;
 }

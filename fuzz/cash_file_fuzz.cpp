@@ -6,7 +6,7 @@
 #include <string>
 
 #include "bank/cash_file.h"
-#include "platform/disk_files.h"
+#include "platform/text_lines.h"
 #include "headless/headless_platform.h"
 #include "table/form1.h"
 

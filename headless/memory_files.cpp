@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "headless/memory_files.h"
 
-#include "platform/disk_files.h"
+#include "platform/text_lines.h"
 
 namespace korvane {
 
@@ -23,10 +23,7 @@ FileResult MemoryFiles::readLines(const std::string& name, std::vector<std::stri
 FileResult MemoryFiles::writeLines(const std::string& name, const std::vector<std::string>& lines) {
     if (unwritable.count(name))
         return {false, "permission denied", files.count(name) ? OldFile::Untouched : OldFile::None};
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    files[name] = bytes;
+    files[name] = joinLines(lines);
     ++writes;
     return {};
 }

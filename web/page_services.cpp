@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_services.h"
 
-#include "platform/disk_files.h"
+#include "platform/text_lines.h"
 #include "web/page_bridge.h"
 
 namespace korvane {
@@ -42,16 +42,14 @@ FileResult PageFiles::readLines(const std::string& name, std::vector<std::string
     std::string bytes;
     const int state = page::read(name, bytes);
     if (state != 0) return {false, state == 1 ? "it is gone" : bytes};
-    if (bytes.size() > static_cast<size_t>(DiskFiles::kLargestReadable))
+    if (bytes.size() > kLargestReadable)
         return {false, "too large to be a cash file"};
     lines = splitLines(bytes);
     return {};
 }
 
 FileResult PageFiles::writeLines(const std::string& name, const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
+    const std::string bytes = joinLines(lines);
     // The browser stores the whole value or nothing: a refusal leaves the old lines.
     std::string old;
     const bool hadOld = page::read(name, old) == 0;

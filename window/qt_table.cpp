@@ -8,7 +8,7 @@
 namespace korvane {
 
 QtTable::QtTable(Random* random, std::function<bool()> raiseOpenTable)
-    : form_(Services{boxes_, sound_, files_, random ? *random : seeded_, clock_, timers_}) {
+    : form_(Services{boxes_, sound_, *files_, random ? *random : seeded_, *clock_, timers_}) {
     form_.raiseOpenTable = std::move(raiseOpenTable);
     // The table's start-up runs before the window is first shown.
     form_.Form_Load();
@@ -54,7 +54,7 @@ void QtTable::saveAsItStands() {
     const FileResult saved = form_.writeCashFile();
     if (!saved.ok && !form_.standsDown())
         qWarning("Korvane: the cash was not saved in %s: %s",
-                 files_.location(kCashFileName).c_str(), saved.reason.c_str());
+                 files_->location(kCashFileName).c_str(), saved.reason.c_str());
 }
 
 void QtTable::unloadOnce() {

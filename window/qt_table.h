@@ -5,9 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/disk_files.h"
 #include "platform/seeded_random.h"
-#include "platform/system_clock.h"
+#include "platform/system_services.h"
 #include "table/form1.h"
 #include "window/qt_services.h"
 #include "window/table_view.h"
@@ -40,9 +39,9 @@ class QtTable {
 
     QtMessageBoxes boxes_;
     QtSound sound_;
-    DiskFiles files_;
+    std::unique_ptr<TextFiles> files_ = makeDiskFiles();
     SeededRandom seeded_;
-    SystemClock clock_;
+    std::unique_ptr<Clock> clock_ = makeSystemClock();
     QtTimers timers_;
     Form1 form_;
     std::unique_ptr<TableView> view_;

@@ -3,56 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/disk_files.h"
-#include "tests/platform/scratch_folder.h"
+#include "platform/text_lines.h"
 
 namespace korvane {
 namespace {
 
-std::string randomBytes(size_t size) {
-    std::string bytes(size, '\0');
-    uint32_t x = 2463534242u;
-    for (char& c : bytes) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        c = static_cast<char>(x);
-    }
-    return bytes;
-}
-
-using OpenedCashFile = ScratchFolder;
-
-// Whatever the player opens is read as the table reads Korvane.cash from its folder.
-TEST_F(OpenedCashFile, IsReadAsTheTableReadsItsOwn) {
-    const std::string files[] = {"2350\r\n2000\r\n",
-                                 "\xEF\xBB\xBF"
-                                 "750\n125\n",
-                                 "1e3\r-5",
-                                 " 500\r\r\n",
-                                 "caf\xE9\r\n10",
-                                 "",
-                                 "\r\n",
-                                 std::string("12\0"
-                                             "34\r\n7",
-                                             8),
-                                 randomBytes(4096),
-                                 randomBytes(DiskFiles::kLargestReadable)};
-    DiskFiles disk;
-    for (const std::string& bytes : files) {
-        writeBytes(kCashFileName, bytes);
-        std::vector<std::string> lines;
-        ASSERT_TRUE(disk.readLines(path(kCashFileName), lines).ok);
-        const CashFileContent desktop = readCashLines(lines);
-        const OpenedCash opened = readOpenedCash(bytes);
-        ASSERT_TRUE(opened.ok) << bytes.size();
-        EXPECT_EQ(opened.content.cash, desktop.cash) << bytes.size();
-        EXPECT_EQ(opened.content.debt, desktop.debt) << bytes.size();
-    }
-}
-
 TEST(OpenedCash, LargerThanACashFileIsRefusedUnread) {
-    for (const size_t size : {size_t{DiskFiles::kLargestReadable} + 1, size_t{10} << 20}) {
+    for (const size_t size : {kLargestReadable + 1, size_t{10} << 20}) {
         const OpenedCash opened = readOpenedCash(std::string(size, '7'));
         EXPECT_FALSE(opened.ok);
         EXPECT_EQ(opened.reason, "too large to be a cash file");

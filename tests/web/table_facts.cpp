@@ -21,8 +21,8 @@
 #include "cards/shuffle.h"
 #include "drive/driver.h"
 #include "headless/memory_files.h"
-#include "platform/disk_files.h"
 #include "platform/seeded_random.h"
+#include "platform/system_services.h"
 #include "ui/spoken.h"
 
 namespace korvane {
@@ -134,7 +134,8 @@ int printDeal(const char* seconds) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--deal-at") return korvane::printDeal(argv[2]);
     korvane::MemoryFiles files;
-    korvane::DiskFiles disk;
+    const auto diskFiles = korvane::makeDiskFiles();
+    korvane::TextFiles& disk = *diskFiles;
     const bool onDisk = argc > 1 && std::string(argv[1]) == "--disk";
     std::ostringstream said, errors;
     korvane::Driver driver(onDisk ? static_cast<korvane::TextFiles&>(disk) : files, said, errors);

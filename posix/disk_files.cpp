@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/disk_files.h"
+#include "posix/disk_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,22 +8,16 @@
 #include <cerrno>
 #include <climits>
 
-#include "platform/file_paths.h"
-#include "platform/file_replace.h"
-#include "platform/fresh_files.h"
+#include "platform/text_lines.h"
+#include "posix/file_paths.h"
+#include "posix/file_replace.h"
+#include "posix/fresh_files.h"
 
 namespace korvane {
 namespace {
 
 FileResult failure(const std::string& what) {
     return {false, what + ": " + lastError()};
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
 }
 
 std::string nowhere(const LinkWalk& walk) {
@@ -39,7 +33,8 @@ FileResult readOpened(int fd, std::vector<std::string>& lines) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) return failure("cannot look at it");
     if (!S_ISREG(info.st_mode)) return {false, "it is " + kindOf(info.st_mode)};
-    if (info.st_size > DiskFiles::kLargestReadable) return {false, "too large to be a cash file"};
+    if (static_cast<std::size_t>(info.st_size) > kLargestReadable)
+        return {false, "too large to be a cash file"};
     std::string bytes;
     char buffer[4096];
     for (;;) {
@@ -48,31 +43,13 @@ FileResult readOpened(int fd, std::vector<std::string>& lines) {
         if (n < 0) return failure("cannot read");
         if (n == 0) break;
         bytes.append(buffer, static_cast<size_t>(n));
-        if (bytes.size() > static_cast<size_t>(DiskFiles::kLargestReadable))
-            return {false, "too large to be a cash file"};
+        if (bytes.size() > kLargestReadable) return {false, "too large to be a cash file"};
     }
     lines = splitLines(bytes);
     return {};
 }
 
 }  // namespace
-
-std::vector<std::string> splitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
 
 FileLook DiskFiles::look(const std::string& name) {
     struct stat info {};
@@ -120,7 +97,7 @@ FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std:
     } else if (readOnly(walk.path, info)) {
         return {false, "the file is read-only", OldFile::Untouched};
     }
-    const std::string bytes = joined(lines);
+    const std::string bytes = joinLines(lines);
     // A file with a second name (a hard link) is rewritten where it lies, so that
     // both names keep one file; any other is replaced whole.
     bool noNewFile = false;

@@ -9,9 +9,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "bank/cash_import.h"
 #include "headless/headless_platform.h"
-#include "platform/disk_files.h"
+#include "platform/text_lines.h"
+#include "posix/disk_files.h"
 #include "table/form1.h"
+#include "tests/posix/scratch_folder.h"
 
 namespace korvane {
 namespace {
@@ -111,7 +114,7 @@ TEST_F(CashRoundTrip, NoFileStartsFreshAndAZeroStaysSixBytes) {
 TEST_F(CashRoundTrip, AnUnreadableFileIsToldAndLeftUntouched) {
     if (::geteuid() == 0) {
         // Root reads anything, so make the file too large to be a cash file instead.
-        lay(std::string(DiskFiles::kLargestReadable + 10, '7'));
+        lay(std::string(kLargestReadable + 10, '7'));
     } else {
         lay("2350\r\n2000\r\n");
         fs::permissions("Korvane.cash", fs::perms::none);
@@ -186,6 +189,48 @@ TEST_F(CashRoundTrip, AReadOnlyFileIsLeftAndToldAtTheClose) {
     EXPECT_NE(boxes[0].box.text.find("read-only"), std::string::npos) << boxes[0].box.text;
     EXPECT_NE(boxes[0].box.text.find("The old file was left as it was."), std::string::npos);
     EXPECT_EQ(bytes(), "2350\r\n2000\r\n");
+}
+
+std::string randomBytes(size_t size) {
+    std::string bytes(size, '\0');
+    uint32_t x = 2463534242u;
+    for (char& c : bytes) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    return bytes;
+}
+
+using OpenedCashFile = ScratchFolder;
+
+// Whatever the player opens is read as the table reads Korvane.cash from its folder.
+TEST_F(OpenedCashFile, IsReadAsTheTableReadsItsOwn) {
+    const std::string files[] = {"2350\r\n2000\r\n",
+                                 "\xEF\xBB\xBF"
+                                 "750\n125\n",
+                                 "1e3\r-5",
+                                 " 500\r\r\n",
+                                 "caf\xE9\r\n10",
+                                 "",
+                                 "\r\n",
+                                 std::string("12\0"
+                                             "34\r\n7",
+                                             8),
+                                 randomBytes(4096),
+                                 randomBytes(kLargestReadable)};
+    DiskFiles disk;
+    for (const std::string& bytes : files) {
+        writeBytes(kCashFileName, bytes);
+        std::vector<std::string> lines;
+        ASSERT_TRUE(disk.readLines(path(kCashFileName), lines).ok);
+        const CashFileContent desktop = readCashLines(lines);
+        const OpenedCash opened = readOpenedCash(bytes);
+        ASSERT_TRUE(opened.ok) << bytes.size();
+        EXPECT_EQ(opened.content.cash, desktop.cash) << bytes.size();
+        EXPECT_EQ(opened.content.debt, desktop.debt) << bytes.size();
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/fresh_files.h"
+#include "posix/fresh_files.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,7 +12,7 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/file_paths.h"
+#include "posix/file_paths.h"
 
 namespace korvane {
 namespace {

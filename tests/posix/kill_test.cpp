@@ -8,8 +8,8 @@
 
 #include <random>
 
-#include "platform/disk_files.h"
-#include "tests/platform/scratch_folder.h"
+#include "posix/disk_files.h"
+#include "tests/posix/scratch_folder.h"
 
 namespace korvane {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "platform/file_hold.h"
 #include "platform/services.h"
+#include "posix/file_hold.h"
 
 namespace korvane {
 

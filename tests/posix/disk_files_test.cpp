@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/disk_files.h"
+#include "posix/disk_files.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -10,7 +10,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "tests/platform/scratch_folder.h"
+#include "platform/text_lines.h"
+#include "tests/posix/scratch_folder.h"
 
 namespace korvane {
 namespace {
@@ -19,17 +20,6 @@ class DiskFilesTest : public ScratchFolder {
   protected:
     DiskFiles files_;
 };
-
-TEST(SplitLines, EndsLinesAtCrLfLoneLfOrLoneCr) {
-    using Lines = std::vector<std::string>;
-    const std::pair<std::string, Lines> cases[] = {
-        {"0\r\n0\r\n", {"0", "0"}}, {"2350\n2000\n", {"2350", "2000"}},
-        {"1\r2\r", {"1", "2"}},     {"1\r\n\r\n", {"1", ""}},
-        {"500", {"500"}},           {"", {}},
-        {"\n\n7", {"", "", "7"}},   {"a\r\r\nb", {"a", "", "b"}}};
-    for (const auto& [bytes, lines] : cases)
-        EXPECT_EQ(splitLines(bytes), lines);
-}
 
 TEST_F(DiskFilesTest, WritesCrLfLinesAndReadsThemBack) {
     ASSERT_TRUE(files_.writeLines(path("Korvane.cash"), {" 500", "1000"}).ok);
@@ -85,7 +75,7 @@ TEST_F(DiskFilesTest, AFolderThatCannotBeLookedIntoIsNotAMissingFile) {
 }
 
 TEST_F(DiskFilesTest, AFileTooLargeToBeACashFileIsUnreadable) {
-    writeBytes("big", std::string(DiskFiles::kLargestReadable + 1, '9'));
+    writeBytes("big", std::string(kLargestReadable + 1, '9'));
     std::vector<std::string> lines;
     const FileResult result = files_.readLines(path("big"), lines);
     EXPECT_FALSE(result.ok);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/folder_claim.h"
+#include "posix/folder_claim.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -8,7 +8,7 @@
 
 #include <cerrno>
 
-#include "platform/file_paths.h"
+#include "posix/file_paths.h"
 
 namespace korvane {
 namespace {

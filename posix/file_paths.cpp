@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/file_paths.h"
+#include "posix/file_paths.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

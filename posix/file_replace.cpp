@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/file_replace.h"
+#include "posix/file_replace.h"
 
 #include <fcntl.h>
 #if __has_include(<linux/falloc.h>)
@@ -10,8 +10,8 @@
 
 #include <cerrno>
 
-#include "platform/file_paths.h"
-#include "platform/fresh_files.h"
+#include "posix/file_paths.h"
+#include "posix/fresh_files.h"
 
 namespace korvane {
 namespace {

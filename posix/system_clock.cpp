@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/system_clock.h"
+#include "posix/system_clock.h"
 
 #include <chrono>
 #include <ctime>

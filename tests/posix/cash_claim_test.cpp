@@ -13,9 +13,9 @@
 #include <sstream>
 #include <vector>
 
-#include "platform/disk_files.h"
-#include "platform/fresh_files.h"
-#include "tests/platform/scratch_folder.h"
+#include "posix/disk_files.h"
+#include "posix/fresh_files.h"
+#include "tests/posix/scratch_folder.h"
 
 namespace korvane {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/file_hold.h"
+#include "posix/file_hold.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

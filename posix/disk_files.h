@@ -5,18 +5,15 @@
 // old cash or the new, never half of one.
 #include <optional>
 
-#include "platform/file_hold.h"
-#include "platform/file_paths.h"
-#include "platform/folder_claim.h"
 #include "platform/services.h"
+#include "posix/file_hold.h"
+#include "posix/file_paths.h"
+#include "posix/folder_claim.h"
 
 namespace korvane {
 
 class DiskFiles : public TextFiles {
   public:
-    // Anything larger is not a file the game wrote.
-    static constexpr long kLargestReadable = 64 * 1024;
-
     FileLook look(const std::string& name) override;
     FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
     FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;
@@ -39,8 +36,5 @@ class DiskFiles : public TextFiles {
     Lines seen_;                 // the guarded file as this table last found or left it
     std::optional<Claim> lost_;  // why this table no longer writes the claimed name
 };
-
-// Splits at CR LF, a lone LF or a lone CR; no line end stays in a line.
-std::vector<std::string> splitLines(const std::string& bytes);
 
 }  // namespace korvane

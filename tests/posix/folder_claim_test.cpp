@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/folder_claim.h"
+#include "posix/folder_claim.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -11,7 +11,7 @@
 #include <iterator>
 #include <memory>
 
-#include "tests/platform/scratch_folder.h"
+#include "tests/posix/scratch_folder.h"
 
 namespace korvane {
 namespace {

@@ -115,11 +115,15 @@ Claim DiskFiles::claim(const std::string& name, const std::string& lockName) {
     if (lockPath_.empty()) return claimFirst(name, lockName);
     if (lost_) return *lost_;
     const Claim claim = claim_.take(lockPath_);
-    if (claim == Claim::HeldElsewhere) return lose(claim);
-    // Taken back after its lock was removed or replaced: a table that played from
-    // the file meanwhile left other lines, and they are not this table's to replace.
-    if (claim == Claim::Held && claim_.takenAnew() && linesAt(guarded_) != seen_)
-        return lose(Claim::HeldElsewhere);
+    // While the file itself is under this table's lock, no other table plays from
+    // it, whoever holds the lock file; before there is one, the lock file decides.
+    if (!hold_.locksAFile()) {
+        if (claim == Claim::HeldElsewhere) return lose(claim);
+        // Taken back after its lock was removed or replaced: a table that played from
+        // the file meanwhile left other lines, and they are not this table's to replace.
+        if (claim == Claim::Held && claim_.takenAnew() && linesAt(guarded_) != seen_)
+            return lose(Claim::HeldElsewhere);
+    }
     if (!leadsToHeld(followLinks(name))) return lose(Claim::FileChanged);
     return hold_.locksAFile() ? Claim::Held : claim;
 }

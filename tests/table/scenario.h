@@ -42,7 +42,7 @@ class Scenario : public ::testing::Test {
     static bool findAfter(const std::string& output, std::string_view line, size_t& from) {
         const bool part = !line.empty() && line[0] == '~';
         const std::string wanted =
-            part ? std::string(line.substr(1)) : "\n" + std::string(line) + "\n";
+            part ? std::string(line.substr(1)) : std::string("\n").append(line).append("\n");
         const size_t at = ("\n" + output).find(wanted, from);
         if (at == std::string::npos) {
             ADD_FAILURE() << "missing, or out of order: " << line << "\nin:\n" << output;

@@ -8,14 +8,14 @@ import { existsSync, readdirSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { serve } from '../lib/server.mjs';
-import { openBrowser } from '../lib/browser.mjs';
+import { closeBrowser, openBrowser } from '../lib/browser.mjs';
 import { scratchFolder } from '../lib/scratch.mjs';
 
 const fixtures = path.join(path.dirname(fileURLToPath(import.meta.url)), '..', 'fixtures');
 const scratch = scratchFolder();
 const site = await serve(fixtures);
 const elsewhere = await serve(fixtures);
-after(() => Promise.all([site.close(), elsewhere.close()]));
+after(() => Promise.all([site.close(), elsewhere.close(), closeBrowser()]));
 
 function get(origin, rawPath) {
     return new Promise((resolve, reject) => {

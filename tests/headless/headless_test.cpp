@@ -76,18 +76,5 @@ TEST(ScriptedBoxes, UnscriptedOrUnfitAnswersTakeTheDefault) {
     EXPECT_EQ(platform.boxes.shown().size(), 4u);
 }
 
-TEST(ScriptedRandom, QueuedValuesComeFirstAndSeedingLeavesThem) {
-    ScriptedRandom random;
-    random.queued = {0.25, 0.75};
-    random.seed(100.0f);
-    EXPECT_EQ(random.next(), 0.25);
-    EXPECT_EQ(random.next(), 0.75);
-    const double first = random.next();
-    random.seed(100.0f);
-    EXPECT_EQ(random.next(), first);  // the same seed gives the same sequence
-    EXPECT_GE(first, 0.0);
-    EXPECT_LT(first, 1.0);
-}
-
 }  // namespace
 }  // namespace korvane

@@ -68,6 +68,7 @@ TEST_F(FormLoad, ASecondTableTellsThePlayerOnlyWhenTheOpenOneDidNotComeUp) {
         EXPECT_TRUE(second.sound.played.empty()) << cameUp;
         late.Form_Unload();
         EXPECT_EQ(second.memoryFiles.writes, 0) << "the open table's file is left alone";
+        EXPECT_EQ(second.boxes.shown().size(), cameUp ? 0u : 1u) << "and its close says nothing";
     }
     int asked = 0;
     table.raiseOpenTable = [&asked] { return ++asked > 0; };

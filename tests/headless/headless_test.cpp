@@ -46,23 +46,6 @@ TEST(VirtualClock, SettingTheIntervalInATickRestartsFromThatTick) {
     EXPECT_EQ(log.ticks[3].second, 3500);
 }
 
-TEST(ScriptedBoxes, TicksArriveWhileABoxIsOpen) {
-    HeadlessPlatform platform;
-    Timer timer("Timer3");
-    int ticksInBox = 0;
-    timer.attach(&platform.clock);
-    timer.onTick = [&] {
-        if (platform.boxes.openBoxes() > 0) ++ticksInBox;
-    };
-    timer.setInterval(300);
-    platform.boxes.queue({BoxAnswer::Yes, 1000});
-    const BoxAnswer answer = platform.boxes.show(
-        {"Want to pay back loan?", "Korvane", BoxButtons::YesNo, BoxIcon::None});
-    EXPECT_EQ(answer, BoxAnswer::Yes);
-    EXPECT_EQ(ticksInBox, 3);
-    EXPECT_EQ(platform.clock.now(), 1000);
-}
-
 TEST(ScriptedBoxes, UnscriptedOrUnfitAnswersTakeTheDefault) {
     HeadlessPlatform platform;
     const BoxRequest question{"?", "Korvane", BoxButtons::YesNo, BoxIcon::None};

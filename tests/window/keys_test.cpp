@@ -4,6 +4,8 @@
 // the focus goes, is the table's (tests/access/); a whole round by keys through
 // the real accessibility bus is screen_reader_round.py's.
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <functional>
 
 #include "tests/window/window_fixture.h"
@@ -130,18 +132,22 @@ TEST_F(Keyboard, TheLoanOfficeTakesTheFocusOnlyWhileItWouldLend) {
     Form1& f = form();
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     ASSERT_EQ(focusName(), "Label15");
-    // The offer and the office's reminder, each answered with Enter, as a player would.
+    // The offer and the office's reminder, each answered with Enter, as a player
+    // would; an access key pressed behind them acts on nothing.
+    QSignalSpy pressed(widget<QPushButton>(f.Command3), &QPushButton::pressed);
     int boxes = 0;
     QTimer answering;
-    QObject::connect(&answering, &QTimer::timeout, [&boxes] {
+    QObject::connect(&answering, &QTimer::timeout, [&boxes, this] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             ++boxes;
+            QTest::keyClick(&table_->view(), Qt::Key_S, Qt::AltModifier);
             QTest::keyClick(box, Qt::Key_Return);
         }
     });
     answering.start(20);
     press(Qt::Key_Space);
     EXPECT_EQ(boxes, 2);
+    EXPECT_EQ(pressed.count(), 0) << "Start went down behind a box";
     EXPECT_EQ(f.Label10.caption, "1000");
     EXPECT_EQ(focusName(), "Command3") << "the office no longer answers; the focus moved on";
     press(Qt::Key_Backtab, Qt::ShiftModifier);

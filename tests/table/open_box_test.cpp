@@ -1,10 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The cheat mode's peeks, seen while their box is open; the chooser and the
-// switches play in the driver's scripts (card_backs, cheat_mode).
+// What the table shows and does while a box is open: the settlement's ticks
+// behind it, and the cheat mode's peeks. The rest of the round, the settlement,
+// the chooser and the switches play in the driver's scripts (tests/drive/scripts/).
 #include "table/scenario.h"
 
 namespace korvane {
 namespace {
+
+using Settlement = Scenario;
+
+TEST_F(Settlement, TicksBehindAnOpenBoxSettleNothingTwice) {
+    cashFile("2490\r\n0\r\n");
+    driver_.platform().boxes.onShow = [this](const ShownBox&) {
+        // The view is already settled behind the box.
+        EXPECT_EQ(table().Label10.caption, "2500");
+        EXPECT_EQ(table().Label9.caption, "1");
+        EXPECT_EQ(table().Label5.caption, "YOU WIN");
+    };
+    const std::string out = play("load\nanswer ok after 5000\n" + won() +
+                                 "get Label10.Caption\n"
+                                 "get Label9.Caption\nget Timer3.Enabled\n" +
+                                 won() + "get Label10.Caption\nget Label9.Caption\n");
+    expectInOrder(out, {"Label10.Caption=2500", "Label9.Caption=1", "Timer3.Enabled=False",
+                        "Label10.Caption=2510", "Label9.Caption=2"});
+}
 
 using CheatMode = Scenario;
 

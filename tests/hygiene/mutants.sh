@@ -56,7 +56,7 @@ tree_dir() {  # TREE: its build folder, configured the first time
     echo "$dir"
 }
 build() {  # DIR RUNS: builds the programs the tests need
-    local targets=() run
+    local targets=() run runs words
     IFS='|' read -r -a runs <<<"$2"
     for run in "${runs[@]}"; do
         read -r -a words <<<"$run"

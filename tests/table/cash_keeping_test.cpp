@@ -41,14 +41,6 @@ TEST_F(CashKeeping, ALossToNothingAndTheLoanAreSavedBeforeTheirBoxes) {
         (std::vector<std::string>{"Want to take | 0\r\n0\r\n", "Just remembe | 1000\r\n1000\r\n"}));
 }
 
-TEST_F(CashKeeping, ARepaymentIsSavedAndACloseMidRoundKeepsTheCashFromBefore) {
-    cashFile("2251\r\n1000\r\n");
-    play("load\nanswer yes\n" + deckOf("10 8 10 K") + "click Command3\n");
-    EXPECT_EQ(onDisk(), "1001\r\n0\r\n");
-    play("wait 3500\nunload\n");
-    EXPECT_EQ(onDisk(), "1001\r\n0\r\n") << "the bet moves only at the settlement";
-}
-
 // A repayment is in the file before its receipt opens, so a kill, or a signal's
 // close while the receipt is open, keeps it; the table shows it once the
 // receipt is closed.
@@ -97,20 +89,6 @@ TEST_F(CashKeeping, AFileThatCouldNotBeLookedAtIsNeverReplaced) {
     const std::string out = play("load\n" + lost() + "unload\n");
     expectInOrder(out, {"~could not be read (Input/output error)", "sound youlose.wav",
                         "~could not be read at start-up, so it was left as it was."});
-    EXPECT_EQ(files_.writes, 0);
-    EXPECT_EQ(onDisk(), "2350\r\n2000\r\n");
-}
-
-TEST_F(CashKeeping, ASecondTableSaysSoAndLeavesTheFileAlone) {
-    cashFile("2350\r\n2000\r\n");
-    files_.heldElsewhere.insert("Korvane.lock");
-    std::istringstream in("load\nclick Command3\nwait 3000\nunload\n");
-    driver_.run(in);
-    EXPECT_EQ(out_.str(),
-              "box title=\"Korvane\" text=\"The table is already open in another window with the "
-              "cash file Korvane.cash.\\rThis window closes and leaves the file alone.\" "
-              "buttons=ok icon=stop -> ok\n");
-    EXPECT_NE(err_.str().find("error: click: the window is closed"), std::string::npos);
     EXPECT_EQ(files_.writes, 0);
     EXPECT_EQ(onDisk(), "2350\r\n2000\r\n");
 }

@@ -132,11 +132,12 @@ TEST_F(CashClaim, ASecondTableReachingTheClaimedFileByAnyNameIsKeptOut) {
     } ways[] = {
         {"a second name", false, "B", Claim::Held,
          [&](const std::string& c) {
-             ::link(path(c + "S/x.cash").c_str(), path(c + "B/Korvane.cash").c_str());
+             ASSERT_EQ(::link(path(c + "S/x.cash").c_str(), path(c + "B/Korvane.cash").c_str()), 0);
          }},
         {"the file moved where its link was", false, "F", Claim::FileChanged,
          [&](const std::string& c) {
-             ::rename(path(c + "S/x.cash").c_str(), path(c + "F/Korvane.cash").c_str());
+             ASSERT_EQ(::rename(path(c + "S/x.cash").c_str(), path(c + "F/Korvane.cash").c_str()),
+                       0);
          }},
         {"the lock removed", false, "F", Claim::Held,
          [&](const std::string& c) { ::unlink(path(c + "S/Korvane.lock").c_str()); }},

@@ -31,7 +31,7 @@ TEST_F(Settlement, ABoxsButtonsSpeakTheLanguageInForce) {
     driver_.platform().boxes.onShow = [&](const ShownBox& shown) {
         words.push_back(shown.box.ok + shown.box.yes + shown.box.no);
     };
-    play("load\nclick Label11\nclick Picture4(0)\nclick Label11\n");
+    play("load\nclick Label11\nclick Picture4(1)\nclick Label11\n");
     EXPECT_EQ(words, (std::vector<std::string>{"OKYesNo", "OKJaNej"}));
 }
 

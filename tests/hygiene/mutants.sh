@@ -9,23 +9,48 @@
 # The copy and its build trees are kept in BUILD_DIR/mutants, so a second run
 # rebuilds only what changed. Without `web` it plants the faults of the core and of
 # the Qt window; with `web` those of the page, under node (it needs emscripten).
+#   tests/hygiene/mutants.sh --in-place BUILD_DIR WEB_DIR
+# plants every fault in the sources themselves instead, and rebuilds only the tests
+# named for it in the trees `make test` built: no tree is built afresh. For a clone
+# that is thrown away after (CI's): each planted file is put back at once, and a run
+# that was killed puts it back at the next start.
 set -euo pipefail
-[ $# -ge 1 ] || { sed -n '3,11p' "$0"; exit 2; }
+[ $# -ge 1 ] || { sed -n '3,16p' "$0"; exit 2; }
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/../.." && pwd)
+in_place=
+if [ "$1" = --in-place ]; then
+    [ $# -eq 3 ] || { sed -n '3,16p' "$0"; exit 2; }
+    in_place=1 build_dir=$(cd "$2" && pwd) web_dir=$(cd "$3" && pwd)
+    set -- "$2" "core qt web"
+fi
 mkdir -p "$1/mutants/src"
 work=$(cd "$1/mutants" && pwd)
 copy=$work/src trees=${2:-core qt} jobs=${JOBS:-2}
 export QT_QPA_PLATFORM=offscreen NODE_PATH=/usr/share/nodejs
 
+# In place, the file planted last is put back: at the end, and at the start of a
+# run after one that was killed.
+put_back() {
+    [ -f "$work/planted" ] || return 0
+    cp "$work/planted.bytes" "$source/$(cat "$work/planted")" && rm -f "$work/planted"
+}
+if [ -n "$in_place" ]; then
+    copy=$source
+    put_back
+    trap put_back EXIT
+fi
+
 # The copy holds what git tracks, as the sources hold it now: a changed file is
 # copied afresh (a new time, so it is built again); what the sources no longer hold goes.
-tracked=$(cd "$source" && git ls-files | sort)
-while IFS= read -r file; do
-    [ -f "$source/$file" ] && ! cmp -s "$source/$file" "$copy/$file" || continue
-    mkdir -p "$(dirname "$copy/$file")" && cp "$source/$file" "$copy/$file"
-done <<<"$tracked"
-(cd "$copy" && find . -type f -printf '%P\n' | sort | comm -23 - <(echo "$tracked") | xargs -r -d '\n' rm -f)
+if [ -z "$in_place" ]; then
+    tracked=$(cd "$source" && git ls-files | sort)
+    while IFS= read -r file; do
+        [ -f "$source/$file" ] && ! cmp -s "$source/$file" "$copy/$file" || continue
+        mkdir -p "$(dirname "$copy/$file")" && cp "$source/$file" "$copy/$file"
+    done <<<"$tracked"
+    (cd "$copy" && find . -type f -printf '%P\n' | sort | comm -23 - <(echo "$tracked") | xargs -r -d '\n' rm -f)
+fi
 
 # The list's entries for these trees, one a line: tree, file, text, plant, what the
 # taken test was, and the tests that must fail, joined by "|".
@@ -48,6 +73,10 @@ EOF
 [ -n "$entries" ] || { echo "mutants: no fault listed for $trees"; exit 1; }
 
 tree_dir() {  # TREE: its build folder, configured the first time
+    if [ -n "$in_place" ]; then
+        if [ "$1" = web ]; then echo "$web_dir"; else echo "$build_dir"; fi
+        return
+    fi
     local dir=$work/$1 configure=(cmake) options=(-DCMAKE_BUILD_TYPE=None --log-level=WARNING)
     [ "$1" = qt ] || options+=(-DKORVANE_WITH_QT=OFF)
     [ "$1" != web ] || configure=(emcmake cmake) options+=(-DBUILD_TESTING=OFF
@@ -96,6 +125,10 @@ done
 missed=0 count=0
 while IFS=$'\t' read -r tree file find plant was runs; do
     count=$((count + 1))
+    dir=$(tree_dir "$tree")
+    if [ -n "$in_place" ]; then
+        cp "$source/$file" "$work/planted.bytes" && echo "$file" >"$work/planted"
+    fi
     python3 - "$copy/$file" "$find" "$plant" <<'EOF' || exit 1
 import sys
 path, find, plant = sys.argv[1], *(a.replace("\\n", "\n") for a in sys.argv[2:])
@@ -105,17 +138,17 @@ if text.count(find) != 1:
 open(path, "w", encoding="utf-8").write(text.replace(find, plant))
 EOF
     verdict="caught"
-    if ! build "$work/$tree" "$runs"; then
+    if ! build "$dir" "$runs"; then
         verdict="DOES NOT BUILD (see $work/last-build.log)"
     else
         IFS='|' read -r -a tests <<<"$runs"
         for test in "${tests[@]}"; do
             status=0
-            run_test "$work/$tree" "${test%% *}" "${test#* }" </dev/null || status=$?
+            run_test "$dir" "${test%% *}" "${test#* }" </dev/null || status=$?
             [ $status = 1 ] || verdict="MISSED by $test"
         done
     fi
-    cp "$source/$file" "$copy/$file"
+    if [ -n "$in_place" ]; then put_back; else cp "$source/$file" "$copy/$file"; fi
     [ "$verdict" = caught ] || missed=$((missed + 1))
     echo "$verdict: $file, as $was caught it (by $runs)"
 done <<<"$entries"

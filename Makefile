@@ -10,10 +10,10 @@ WIN      ?= build-win
 FUZZ_SECONDS ?= 120
 JOBS     ?= 2
 PLAY_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/korvane
-# What the game needs to build: the compiler, Debian's build flags, Qt,
-# PulseAudio's client library for the sounds, GoogleTest for the tests the build
-# tree is configured with, and the fonts the table is drawn in.
-PLAY_PACKAGES := cmake g++ make dpkg-dev qt6-base-dev libpulse-dev libgtest-dev libgmock-dev \
+# What the game needs to build: the compiler, Debian's build flags, Qt and
+# fontconfig, PulseAudio's client library for the sounds, GoogleTest for the tests
+# the build tree is configured with, and the fonts the table is drawn in.
+PLAY_PACKAGES := cmake g++ make dpkg-dev qt6-base-dev libfontconfig-dev libpulse-dev libgtest-dev libgmock-dev \
                  fonts-liberation2 fonts-dejavu fonts-dejavu-core
 # What the tests need besides: clang for the sanitizers and fuzzing; file for
 # the package's dependencies; lintian, appstreamcli, desktop-file-validate

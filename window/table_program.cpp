@@ -8,6 +8,7 @@
 #include <QStyleFactory>
 
 #include "window/closing_signals.h"
+#include "window/font_setup.h"
 #include "window/qt_table.h"
 #include "window/raise_channel.h"
 
@@ -36,6 +37,7 @@ bool playWithoutCashFolder() {
 
 int runTableProgram(int argc, char* argv[], const std::function<void(QWidget&)>& shown) {
     ClosingSignals::block();
+    setUpFonts();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setApplicationName(QStringLiteral("Korvane"));

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <QTimer>
 #include <map>
 
@@ -144,10 +145,12 @@ void TableView::paintEvent(QPaintEvent* event) {
     // The widgets on the cloth paint after it in the same frame: tell of it after.
     QTimer::singleShot(0, this, [this] {
         // The icon's images are decoded as soon as they are given, so only now.
+        // Up to 64 pixels: a launcher or a dock takes larger ones from the installed
+        // icon theme, and every size given here goes whole to the X server. Named
+        // PNGs, so Qt loads no image plugin to guess their format.
         QIcon icon;
-        for (const char* name :
-             {"icon16", "icon22", "icon24", "icon32", "icon48", "icon", "icon256"})
-            icon.addFile(ImageStore::resourcePath(name));
+        for (const char* name : {"icon16", "icon22", "icon24", "icon32", "icon48", "icon"})
+            icon.addPixmap(QPixmap(ImageStore::resourcePath(name), "PNG"));
         setWindowIcon(icon);
         if (onFirstFrame) onFirstFrame();
     });

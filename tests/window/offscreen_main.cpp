@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "tests/window/unexpected_boxes.h"
+#include "window/font_setup.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
 #ifdef KORVANE_SCREEN_SCALE
     qputenv("QT_SCALE_FACTOR", KORVANE_SCREEN_SCALE);
 #endif
+    korvane::setUpFonts();  // as the game finds its fonts
     QApplication app(argc, argv);
     const korvane::UnexpectedBoxes guard;
     return RUN_ALL_TESTS();

@@ -2,9 +2,10 @@
 // Korvane on Windows: 21 against the dealer, for play money, on a green table.
 // It plays in the player's own folder, %APPDATA%\Korvane, whatever folder it was
 // started from; a second start brings the open table to the front.
+#include <windows.h>
+// after windows.h, whose types they use
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include <string>
 

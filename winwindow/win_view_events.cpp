@@ -2,8 +2,9 @@
 // What the table's windows hear from Windows, passed on to the table: clicks,
 // the bet's scroll bar, keys, colours, paint, the close, the end of the session
 // and a move to a monitor of another scale.
-#include <commctrl.h>
 #include <windows.h>
+// after windows.h, whose types they use
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include "winwindow/win_view.h"

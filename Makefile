@@ -32,8 +32,8 @@ PACKAGES := $(PLAY_PACKAGES) clang libclang-rt-dev dpkg-dev file lintian appstre
             emscripten nodejs $(SOUND_SERVER)
 # Windows: Debian's mingw-w64 (the POSIX thread model), GoogleTest's sources, wine
 # to run what it builds (64-bit alone; the wine package brings the `wine` command),
-# NSIS for the installer, and python3 to join the icon's sizes.
-WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 nsis python3
+# NSIS for the installer, python3 to join the icon's sizes, and Xvfb for the window's tests.
+WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 nsis python3 xvfb xauth
 # The page: the core compiled to WebAssembly, and the fonts it serves.
 WEB_PACKAGES := cmake make emscripten nodejs fonts-liberation2
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -6,13 +6,9 @@
 namespace korvane {
 namespace {
 
-bool held(int key) {
-    return GetKeyState(key) < 0;
-}
-
 // The access keys the buttons' captions mark with "&", with Alt alone.
-TableKey altKey(WPARAM key) {
-    if (held(VK_SHIFT) || held(VK_CONTROL)) return TableKey::Other;
+TableKey altKey(WPARAM key, HeldKeys held) {
+    if (held.shift || held.ctrl) return TableKey::Other;
     switch (key) {
         case 'S':
             return TableKey::AltS;
@@ -26,8 +22,8 @@ TableKey altKey(WPARAM key) {
 }
 
 // Keys pressed alone (the keypad's Enter is Enter), Shift+Tab and Ctrl+Q.
-TableKey plainKey(WPARAM key) {
-    const bool shift = held(VK_SHIFT), ctrl = held(VK_CONTROL), alt = held(VK_MENU);
+TableKey plainKey(WPARAM key, HeldKeys held) {
+    const bool shift = held.shift, ctrl = held.ctrl, alt = held.alt;
     if (key == VK_TAB && !ctrl && !alt) return shift ? TableKey::ShiftTab : TableKey::Tab;
     if (key == 'Q' && ctrl && !shift && !alt) return TableKey::CtrlQ;
     if (shift || ctrl || alt) return TableKey::Other;
@@ -65,6 +61,15 @@ bool clicksItself(const Widget& control) {
 
 }  // namespace
 
+HeldKeys heldKeys() {
+    return {GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
+}
+
+TableKey tableKeyOf(UINT message, WPARAM key, HeldKeys held) {
+    if (message == WM_SYSKEYDOWN) return altKey(key, held);
+    return message == WM_KEYDOWN ? plainKey(key, held) : TableKey::Other;
+}
+
 WinKeys::WinKeys(HWND table, TableAccess& access, std::function<HWND(const Widget&)> windowFor,
                  std::function<const Widget*(HWND)> controlOf, std::function<void(Widget&)> click)
     : table_(table),
@@ -75,7 +80,7 @@ WinKeys::WinKeys(HWND table, TableAccess& access, std::function<HWND(const Widge
 
 bool WinKeys::key(UINT message, WPARAM key, LPARAM data) {
     swallowChar_ = false;
-    const TableKey code = message == WM_SYSKEYDOWN ? altKey(key) : plainKey(key);
+    const TableKey code = tableKeyOf(message, key, heldKeys());
     if (code == TableKey::Other) return false;
     const bool repeat = (data & (1 << 30)) != 0;
     const KeyAnswer answer = access_.decide(code, focused(), repeat);

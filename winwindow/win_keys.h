@@ -13,6 +13,15 @@
 
 namespace korvane {
 
+// Shift, Ctrl and Alt, down or not as a key arrives.
+struct HeldKeys {
+    bool shift = false, ctrl = false, alt = false;
+};
+HeldKeys heldKeys();
+// The table's key for WM_KEYDOWN or WM_SYSKEYDOWN of virtual key `key`;
+// TableKey::Other for a key that is none of the table's.
+TableKey tableKeyOf(UINT message, WPARAM key, HeldKeys held);
+
 class WinKeys {
   public:
     WinKeys(HWND table, TableAccess& access, std::function<HWND(const Widget&)> windowFor,

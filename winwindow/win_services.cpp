@@ -47,6 +47,18 @@ UINT widthFor(const std::wstring& text, HWND owner) {
     return static_cast<UINT>(std::clamp<LONG>(units + 50, 180, 480));  // the icon and margins
 }
 
+// Without the common controls 6 (a program started without its manifest) there
+// is no task dialog: the system's own box asks instead, in the system's words,
+// rather than the question going unasked and answered No.
+int systemBox(const BoxRequest& request, const std::wstring& text, const std::wstring& title,
+              HWND owner) {
+    const UINT icon = request.icon == BoxIcon::Stop          ? MB_ICONERROR
+                      : request.icon == BoxIcon::Information ? MB_ICONINFORMATION
+                                                             : 0;
+    const UINT buttons = request.buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
+    return MessageBoxW(owner, text.c_str(), title.c_str(), buttons | icon);
+}
+
 }  // namespace
 
 BoxAnswer WinBoxes::show(const BoxRequest& request) {
@@ -70,7 +82,8 @@ BoxAnswer WinBoxes::show(const BoxRequest& request) {
                                                              : nullptr;
     box.cxWidth = widthFor(text, owner_);
     int pressed = 0;
-    if (FAILED(TaskDialogIndirect(&box, &pressed, nullptr, nullptr))) pressed = 0;
+    if (FAILED(TaskDialogIndirect(&box, &pressed, nullptr, nullptr)))
+        pressed = systemBox(request, text, title, owner_);
     if (!question) return BoxAnswer::Ok;
     return pressed == IDYES ? BoxAnswer::Yes : BoxAnswer::No;
 }

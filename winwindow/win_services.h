@@ -15,6 +15,9 @@ namespace korvane {
 
 // The system's task dialog, with the table's words on its buttons, each with
 // its first letter as its key; Escape and the close button answer No (or OK).
+// MessageBoxW cannot name its buttons, and renaming them from a hook leaves
+// them sized for the system's words: the task dialog takes ours as they are,
+// and its own message loop runs the table's timers as MessageBoxW's would.
 class WinBoxes : public MessageBoxes {
   public:
     // The window the boxes belong to; none before the table's window is made.

@@ -18,7 +18,7 @@ HWND boxSaying(const std::wstring& words) {
 }
 
 TEST(WinBoxes, SpeakTheTablesLanguageWhileTheTimersTick) {
-    const LanguageTexts& danish = textsFor(Language::Danish);
+    const LanguageTexts danish = textsFor(Language::Danish);
     WinTimers timers;
     WinBoxes boxes;
     Timer ticking{"Timer1"}, answering{"Timer2"};

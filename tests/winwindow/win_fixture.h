@@ -65,6 +65,40 @@ inline bool waitFor(const std::function<bool()>& done, DWORD ms) {
     }
 }
 
+// The window as it stands on the screen, as a 24-bit BMP file at `file`.
+inline bool saveShot(HWND window, const std::wstring& file) {
+    // What waits to be painted is painted first.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT inside;
+    GetClientRect(window, &inside);
+    const int width = inside.right, height = inside.bottom, stride = (width * 3 + 3) & ~3;
+    BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<char> pixels(static_cast<size_t>(stride) * height);
+    const HDC screen = GetDC(window), copy = CreateCompatibleDC(screen);
+    const HBITMAP shot = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ was = SelectObject(copy, shot);
+    BitBlt(copy, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(copy, was);
+    GetDIBits(copy, shot, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+              DIB_RGB_COLORS);
+    DeleteObject(shot);
+    DeleteDC(copy);
+    ReleaseDC(window, screen);
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
+    const BITMAPFILEHEADER head{0x4d42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
+    const HANDLE out =
+        CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool saved =
+        WriteFile(out, &head, sizeof head, &written, nullptr) &&
+        WriteFile(out, &header, sizeof header, &written, nullptr) &&
+        WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+    CloseHandle(out);
+    return saved;
+}
+
 class WinWindowTest : public WindowsScratch {
   protected:
     void SetUp() override {
@@ -96,6 +130,8 @@ class WinWindowTest : public WindowsScratch {
         SetTimer(table(), kWatchBoxes, 50, &WinWindowTest::watchBoxes);
     }
     HWND table() const { return table_->view().hwnd(); }
+    // Where the test program runs, in the build tree: the screenshots go there.
+    const std::wstring& buildFolder() const { return was_; }
     Form1& form() { return table_->form(); }
     HWND window(const Widget& control) const { return table_->view().windowFor(control); }
     std::wstring shown(const Widget& control) const {

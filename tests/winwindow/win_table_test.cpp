@@ -8,6 +8,7 @@
 #include "tests/winwindow/win_fixture.h"
 #include "ui/screen_look.h"
 #include "ui/spoken.h"
+#include "winwindow/image_bank.h"
 #include "winwindow/one_table.h"
 #include "winwindow/win_keys.h"
 #include "winwindow/win_look.h"
@@ -66,11 +67,13 @@ TEST_F(WinWindow, PlaysARoundByKeysAndByMouse) {
         act(form().Command1, '1');
         act(form().Command1, '1');
         EXPECT_EQ(shown(form().Label3), L"19");
-        EXPECT_TRUE(IsWindowVisible(window(form().Picture2(3))));
+        for (int card = 0; card < 4; ++card)
+            EXPECT_TRUE(IsWindowVisible(window(form().Picture2(card)))) << "card " << card;
         act(form().Command2, '2');
         ASSERT_TRUE(waitFor([&] { return IsWindowEnabled(window(form().Command3)); }, 10000));
         EXPECT_EQ(shown(form().Label5), L"YOU WIN");
         EXPECT_EQ(shown(form().Label10), byKeys ? L"1010" : L"1020");
+        EXPECT_TRUE(!byKeys || saveShot(table(), buildFolder() + L"\\windows.bmp"));
         table_.reset();
     }
 }
@@ -95,6 +98,21 @@ TEST_F(WinWindow, PlacesEveryControlAtTheMonitorsScale) {
             EXPECT_NEAR(at.top, scaled(p.top), 1);
             EXPECT_NEAR(at.right - at.left, scaled(p.width), 1);
             EXPECT_NEAR(at.bottom - at.top, scaled(p.height), 1);
+        }
+    }
+}
+
+TEST_F(WinWindow, DrawsEveryPictureTheTableHolds) {
+    open();
+    ImageBank bank;
+    for (const std::string& name : form().images.names()) {
+        const Picture picture = form().images.get(name);
+        if (picture == form().Me.icon) continue;  // the program's own icon, a resource of its own
+        for (const UINT dpi : {96u, 192u}) {
+            BITMAP size{};
+            const HBITMAP drawn = bank.bitmap(picture, dpi, Rgb{0, 128, 0});
+            EXPECT_TRUE(drawn && GetObjectW(drawn, sizeof size, &size) && size.bmWidth > 0)
+                << name << " at " << dpi << " dpi";
         }
     }
 }

@@ -6,18 +6,17 @@ BUILD    ?= build
 ASAN     ?= build-asan
 WEB      ?= build-web
 WEB_PORT ?= 8023
-DEB      ?= build-deb
 WIN      ?= build-win
 FUZZ_SECONDS ?= 120
 JOBS     ?= 2
 PLAY_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/korvane
-# What the game needs to build: the compiler, Qt, PulseAudio's client library
-# for the sounds, GoogleTest for the tests the build tree is configured with, and
-# the fonts the table is drawn in.
-PLAY_PACKAGES := cmake g++ make qt6-base-dev libpulse-dev libgtest-dev libgmock-dev \
+# What the game needs to build: the compiler, Debian's build flags, Qt,
+# PulseAudio's client library for the sounds, GoogleTest for the tests the build
+# tree is configured with, and the fonts the table is drawn in.
+PLAY_PACKAGES := cmake g++ make dpkg-dev qt6-base-dev libpulse-dev libgtest-dev libgmock-dev \
                  fonts-liberation2 fonts-dejavu fonts-dejavu-core
-# What the tests need besides: clang for the sanitizers and fuzzing; dpkg-dev and
-# file for the package's dependencies; lintian, appstreamcli, desktop-file-validate
+# What the tests need besides: clang for the sanitizers and fuzzing; file for
+# the package's dependencies; lintian, appstreamcli, desktop-file-validate
 # and man for checking the package and its desktop metadata; locales for the
 # comma-decimal locales and strace for the faults the cash file is tested against;
 # Xvfb, AT-SPI, pyatspi and a D-Bus session for the round a screen-reader user plays,
@@ -41,8 +40,8 @@ SHELL    := /bin/bash
 # The build's own makes say nothing about the folders they enter.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: play test sanitize fuzz bench build deps play-deps locales deb deb-check spdx screenshot \
-        format clean web web-serve web-deps web-test windows windows-test windows-screenshot
+.PHONY: play test sanitize sanitize-build sanitize-tests fuzz bench build deps play-deps locales deb deb-check \
+        spdx screenshot format clean web web-serve web-deps web-test windows windows-test windows-screenshot
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -69,26 +68,24 @@ locales: deps
 play-deps:
 	$(call install_missing,$(PLAY_PACKAGES))
 
-CONFIGURE := cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo --log-level=WARNING
+# $(BUILD)/ is the one native tree: the game, its tests and its package, built as
+# Debian builds a package (Release, with its hardening flags), so the tests play
+# what the package ships.
+CONFIGURE := tools/configure_build.sh $(BUILD) $(WEB)
 
 # The developers' build stops at a warning. A tree that `make play` configured
 # only warns: this turns warnings as errors on in it for good (the next build
 # then compiles everything once).
 build: deps
-	@if [ ! -f $(BUILD)/CMakeCache.txt ]; then \
-	    echo "Configuring $(BUILD)/"; $(CONFIGURE) -DKORVANE_WERROR=ON >/dev/null; \
-	elif ! grep -q '^KORVANE_WERROR:BOOL=ON$$' $(BUILD)/CMakeCache.txt; then \
-	    echo "Turning warnings as errors on in $(BUILD)/: everything compiles once more"; \
-	    cmake -S . -B $(BUILD) -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null; \
-	fi
-	@echo "Building the game, its tools and tests in $(BUILD)/"
+	@$(CONFIGURE) ON
+	@echo "Building the game and its tests in $(BUILD)/"
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The game runs in a folder of the player's own, which keeps the cash file
 # across rebuilds and holds the sounds it plays. Only the game and its sound
 # module are built, quietly: compiler warnings still show.
 play: play-deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || { echo "Configuring $(BUILD)/"; $(CONFIGURE) >/dev/null; }
+	@$(CONFIGURE)
 	@echo "Building the game in $(BUILD)/ (a minute or two the first time)"
 	@set -o pipefail; cmake --build $(BUILD) -j$(JOBS) --target korvane 2>&1 | \
 	    { grep --line-buffered -vE '^(\[ *[0-9]+%\] |Consolidate compiler generated dependencies)' || true; }
@@ -101,29 +98,41 @@ play: play-deps
 
 # Every test of the game, then the core again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, with the fuzz targets over their corpus, then the
-# package built from scratch and checked.
-test: build locales web web-deps
-	@echo "Testing in $(BUILD)/"
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) \
-	    --output-junit $(CURDIR)/$(BUILD)/ctest-junit.xml
-	$(MAKE) sanitize
-	@echo "Building the package from scratch in $(DEB)/"
-	rm -rf $(DEB)
-	$(MAKE) deb-check KORVANE_WERROR=ON
-	@started=$$(date +%s); $(MAKE) windows-test && \
-	    echo "The Windows build and its tests under wine took $$(( $$(date +%s) - started )) s"
+# package made from $(BUILD)/ and checked. Each step says how long it took, and a
+# table of them all ends the run.
+STEPS := $(BUILD)/test-steps.tsv
+step  := tools/steps.sh $(STEPS)
+test:
+	@mkdir -p $(BUILD) && rm -f $(STEPS)
+	@$(step) "packages" $(MAKE) deps locales web-deps
+	@$(step) "$(BUILD)/: the game and its tests" $(MAKE) build
+	@$(step) "$(WEB)/: the page and the core for node" $(MAKE) web KORVANE_WERROR=ON WEB_TARGETS="$(WEB_TEST_TARGETS)"
+	@$(step) "the tests in $(BUILD)/" env QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) \
+	    --output-on-failure -j$(JOBS) --output-junit $(CURDIR)/$(BUILD)/ctest-junit.xml
+	@$(step) "$(ASAN)/: the core under the sanitizers" $(MAKE) sanitize-build
+	@$(step) "the tests in $(ASAN)/" $(MAKE) sanitize-tests
+	@$(step) "the package, made from $(BUILD)/" $(MAKE) deb KORVANE_WERROR=ON
+	@$(step) "the package's checks" tests/package/check_deb.sh $(BUILD)/korvane_*.deb "$(CURDIR)" "$(CURDIR)/$(BUILD)"
+	@$(step) "$(WIN)/: the table for Windows" $(MAKE) windows
+	@$(step) "the tests in $(WIN)/ under wine" $(MAKE) windows-test
 	@tests/hygiene/summary.py $(BUILD)/ctest-junit.xml $(ASAN)/ctest-junit.xml $(WIN)/ctest-junit.xml
+	@$(step)
 
 $(ASAN)/CMakeCache.txt: | deps
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	    -DKORVANE_WITH_QT=OFF -DKORVANE_SANITIZE=ON -DKORVANE_WERROR=ON
 
-sanitize: deps locales $(ASAN)/CMakeCache.txt
+sanitize-build: deps $(ASAN)/CMakeCache.txt
 	@grep -q '^KORVANE_WERROR:BOOL=ON$$' $(ASAN)/CMakeCache.txt || \
 	    cmake -S . -B $(ASAN) -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null
 	@echo "Building the core under the sanitizers in $(ASAN)/"
 	cmake --build $(ASAN) -j$(JOBS)
-	cd $(ASAN) && ctest --output-on-failure -j$(JOBS) --output-junit $(CURDIR)/$(ASAN)/ctest-junit.xml
+
+sanitize-tests: locales
+	ctest --test-dir $(ASAN) --output-on-failure -j$(JOBS) --output-junit $(CURDIR)/$(ASAN)/ctest-junit.xml
+
+sanitize: sanitize-build
+	@$(MAKE) sanitize-tests
 
 # Each fuzz target for FUZZ_SECONDS; what they find is kept in $(ASAN)/fuzz/found.
 fuzz: deps $(ASAN)/CMakeCache.txt
@@ -133,26 +142,21 @@ fuzz: deps $(ASAN)/CMakeCache.txt
 	        -artifact_prefix=$(ASAN)/fuzz/ $(ASAN)/fuzz/found/$${t##*:} fuzz/corpus/$${t##*:} || exit 1; \
 	done
 
-# The Debian package, $(DEB)/korvane_VERSION_ARCH.deb: a Release build of the game
-# alone with Debian's hardening flags, stripped, its dependencies computed by
-# dpkg-shlibdeps. KORVANE_WERROR=ON stops it at a warning.
+# The Debian package, $(BUILD)/korvane_VERSION_ARCH.deb: the game and what it
+# installs, built in $(BUILD)/ (Release, with Debian's hardening flags), stripped,
+# its dependencies computed by dpkg-shlibdeps. KORVANE_WERROR=ON stops it at a warning.
 KORVANE_WERROR ?= OFF
 deb: deps
-	@[ -f $(DEB)/CMakeCache.txt ] || \
-	    DEB_BUILD_MAINT_OPTIONS=hardening=+all \
-	    CXXFLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-	    LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
-	    cmake -S . -B $(DEB) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-	        -DCMAKE_INSTALL_PREFIX=/usr -DKORVANE_LAUNCHER_DIR=games --log-level=WARNING >/dev/null
-	cmake -S . -B $(DEB) -DKORVANE_WERROR=$(KORVANE_WERROR) --log-level=WARNING >/dev/null
-	cmake --build $(DEB) -j$(JOBS)
-	cd $(DEB) && cpack -G DEB >/dev/null
-	@ls $(DEB)/korvane_*.deb
+	@$(CONFIGURE) $(KORVANE_WERROR)
+	cmake --build $(BUILD) -j$(JOBS) --target korvane_installables
+	rm -f $(BUILD)/korvane_*.deb
+	cd $(BUILD) && cpack -G DEB >/dev/null
+	@ls $(BUILD)/korvane_*.deb
 
 # The package as a user and a packager would check it: lintian, the desktop
 # metadata, where every file lands, and no path of this machine inside.
 deb-check: deb
-	tests/package/check_deb.sh $(DEB)/korvane_*.deb "$(CURDIR)" "$(CURDIR)/$(DEB)"
+	tests/package/check_deb.sh $(BUILD)/korvane_*.deb "$(CURDIR)" "$(CURDIR)/$(BUILD)"
 
 # The browser tests drive Debian's chromium through the one npm package named in
 # tests/web/package-lock.json, installed from the lock alone when the lock changes.
@@ -171,23 +175,25 @@ web-deps:
 web-test: build web web-deps
 	cd $(BUILD) && KORVANE_WEB_REQUIRED=1 ctest -L web --output-on-failure -j$(JOBS)
 
-# The table's start-up and memory on an X display of its own, as a player's
+# The benchmarks are built for this alone: no test runs them. The table's
+# start-up and memory are measured on an X display of its own, as a player's
 # desktop shows it.
-bench: build web web-deps
+bench: deps web web-deps
+	@$(CONFIGURE)
+	cmake --build $(BUILD) -j$(JOBS) --target rounds_bench qt_bench
 	$(BUILD)/bench/rounds_bench
 	xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" $(BUILD)/bench/qt_bench
 	bench/web/build_minimal.sh $(BUILD)/bench/web-minimal
 	node bench/web/web_bench.mjs $(WEB)/site $(BUILD)/bench/web-minimal $(BUILD)/bench/web-work
 
-# The table as a web page: a folder of static files in $(WEB)/site. emcc runs on
-# Debian's node only with Debian's modules, and emcmake's own test emulator passes
-# node 20 a flag it refuses, so ours is plain node.
+# The table as a web page: a folder of static files in $(WEB)/site. The same tree
+# holds what the tests run under node: the driver, the number sample and the
+# page's backend on a page without a browser.
+WEB_TARGETS ?= korvane-web
+WEB_TEST_TARGETS := korvane-web korvane-drive number_sample page_loop_test
 web:
 	$(call install_missing,$(WEB_PACKAGES))
-	@[ -f $(WEB)/CMakeCache.txt ] || NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(WEB) \
-	    -DCMAKE_BUILD_TYPE=Release -DKORVANE_WITH_QT=OFF -DBUILD_TESTING=OFF \
-	    -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node) --log-level=WARNING >/dev/null
-	NODE_PATH=/usr/share/nodejs cmake --build $(WEB) -j$(JOBS) --target korvane-web
+	KORVANE_WERROR=$(KORVANE_WERROR) JOBS=$(JOBS) tools/web_tree.sh $(WEB) $(WEB_TARGETS)
 	@echo "The page is in $(WEB)/site"
 
 # The table for Windows, cross-built with mingw-w64 into $(WIN)/: the programs,
@@ -232,4 +238,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(DEB) $(WEB) $(WIN)
+	rm -rf $(BUILD) $(ASAN) $(WEB) $(WIN)

@@ -4,7 +4,6 @@
 
 #include "access/spoken_table.h"
 #include "access/table_access.h"
-#include "bank/loan_office.h"
 
 namespace korvane {
 namespace {
@@ -40,7 +39,7 @@ bool TableAccess::secret(const Widget& control) const {
 }
 
 bool TableAccess::focusable(const Widget& control) const {
-    if (&control == &form_.Label15) return loanOpensFor(form_.Label10.caption);
+    if (&control == &form_.Label15) return form_.lendsNow();
     const std::vector<Widget*> order = tabOrder();
     return std::find(order.begin(), order.end(), &control) != order.end();
 }

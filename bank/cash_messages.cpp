@@ -81,6 +81,21 @@ std::string tableTookOverText(Language language, const std::string& file) {
            "saves its cash there, so as not to write over the other table's.";
 }
 
+std::string cashFileChangedText(Language language, const std::string& file) {
+    if (language == Language::Danish)
+        return "Kassefilen " + file +
+               " er ikke længere den fil, bordet læste ved start: den er flyttet, slettet eller "
+               "skiftet ud, eller et link til den er ændret, mens bordet var åbent.\rDette bord "
+               "gemmer ikke længere sin kasse, og der spilles ikke flere runder ved det, så det "
+               "ikke skriver over en anden fil. Luk det, og start det igen for at spille fra den "
+               "fil, der ligger der nu.";
+    return "The cash file " + file +
+           " is no longer the file this table read at start-up: it was moved, removed or "
+           "replaced, or a link to it was changed, while the table was open.\rThis table no "
+           "longer saves its cash and deals no more rounds, so as not to write over another "
+           "file. Close it, and start it again to play from the file that is there now.";
+}
+
 std::string debtCutText(Language language, const std::string& file, int32_t debt) {
     if (language == Language::Danish)
         return "Gælden i kassefilen " + file +

@@ -23,6 +23,8 @@ std::string tableAlreadyOpenText(Language language, const std::string& file);
 std::string noLockText(Language language, const std::string& file);
 // The lock was removed or replaced and another table plays from the file now.
 std::string tableTookOverText(Language language, const std::string& file);
+// The name no longer leads to the file the table read at start-up.
+std::string cashFileChangedText(Language language, const std::string& file);
 std::string debtCutText(Language language, const std::string& file, int32_t debt);
 
 // A cash file the player opens: its cash and debt against the table's, and

@@ -28,7 +28,8 @@ FileResult MemoryFiles::writeLines(const std::string& name, const std::vector<st
     return {};
 }
 
-Claim MemoryFiles::claim(const std::string&, const std::string& lockName) {
+Claim MemoryFiles::claim(const std::string& name, const std::string& lockName) {
+    if (changed.count(name)) return Claim::FileChanged;
     if (unlockable.count(lockName)) return Claim::Unavailable;
     return heldElsewhere.count(lockName) ? Claim::HeldElsewhere : Claim::Held;
 }

@@ -22,6 +22,7 @@ class MemoryFiles : public TextFiles {
     std::set<std::string> unwritable;
     std::set<std::string> heldElsewhere;  // locks another table holds
     std::set<std::string> unlockable;     // locks no folder takes
+    std::set<std::string> changed;        // names that lead to another file than at start-up
     int writes = 0;                       // files written, all told
 };
 

@@ -68,6 +68,7 @@ enum class Claim {
     Held,           // this table alone plays from the file
     HeldElsewhere,  // another table holds it now
     Unavailable,    // the folder takes no hold at all; the table plays on regardless
+    FileChanged,    // the name no longer leads to the file this table read at start-up
 };
 
 class TextFiles {
@@ -83,11 +84,13 @@ class TextFiles {
                                   const std::vector<std::string>& lines) = 0;
     // Where the file is, in words a player can look for.
     virtual std::string location(const std::string& name) { return name; }
-    // Holds the lock file `lockName`, beside the file `name` leads to, for the
-    // rest of the run, so that two tables never play from one file; once held,
-    // what a killed save left beside it is cleared away. Claimed again before a
-    // save, it makes sure the lock is still this table's: HeldElsewhere then means
-    // another table plays from the file now.
+    // Holds the file `name` leads to, and the lock file `lockName` beside it, for
+    // the rest of the run, so that two tables never play from one file, however
+    // they reach it; once held, what a killed save left beside it is cleared
+    // away. Claimed again before a save, it makes sure both are still this
+    // table's: HeldElsewhere then means another table plays from the file now,
+    // FileChanged that the name leads to another file (or to none). Either stays
+    // so for the rest of the run, and `writeLines` no longer writes that name.
     virtual Claim claim(const std::string& name, const std::string& lockName) = 0;
 };
 

@@ -78,6 +78,13 @@ FileResult DiskFiles::readLines(const std::string& name, std::vector<std::string
 
 FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std::string>& lines) {
     const LinkWalk walk = followLinks(name);
+    const bool claimed = !claimed_.empty() && name == claimed_;
+    // Never another file's lines replaced: the claimed name is written only while
+    // it leads to the very file this table read (or, on a fresh start, to none).
+    if (claimed && !lost_ && !leadsToHeld(walk)) lose(Claim::FileChanged);
+    if (claimed && lost_)
+        return {false, *lost_ == Claim::FileChanged ? "it is no longer the file read at start-up"
+                                                    : "another table now plays from it"};
     if (!walk.problem.empty()) return {false, walk.problem, OldFile::Untouched};
     struct stat info {};
     const bool hadOld = ::stat(walk.path.c_str(), &info) == 0;
@@ -91,8 +98,13 @@ FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std:
         return {false, "the file is read-only", OldFile::Untouched};
     }
     const std::string bytes = joinLines(lines);
+    // A file with a second name (a hard link) is rewritten where it lies, so that
+    // both names keep one file; any other is replaced whole.
     bool noNewFile = false;
-    FileResult result = replaceBeside(walk.path, hadOld ? &info : nullptr, bytes, noNewFile);
+    FileResult result = hadOld && info.st_nlink > 1
+                            ? rewriteInPlace(walk.path, bytes)
+                            : replaceBeside(walk.path, hadOld ? &info : nullptr, bytes, noNewFile,
+                                            claimed ? &hold_ : nullptr);
     // A folder that takes no new file may still let the file itself be rewritten.
     if (!result.ok && noNewFile && hadOld) result = rewriteInPlace(walk.path, bytes);
     if (result.ok && walk.path == guarded_) seen_ = lines;
@@ -100,28 +112,54 @@ FileResult DiskFiles::writeLines(const std::string& name, const std::vector<std:
 }
 
 Claim DiskFiles::claim(const std::string& name, const std::string& lockName) {
-    const bool first = lockPath_.empty();
-    if (first) {
-        // The lock lies beside the file the name really is, so tables that reach
-        // one file through links from two folders meet at one lock.
-        const LinkWalk walk = followLinks(name);
-        guarded_ = walk.problem.empty() ? walk.path : name;
-        lockPath_ = folderOf(guarded_) + "/" + lockName;
-    }
-    if (lost_) return Claim::HeldElsewhere;
+    if (lockPath_.empty()) return claimFirst(name, lockName);
+    if (lost_) return *lost_;
     const Claim claim = claim_.take(lockPath_);
-    if (first) {
-        // No other table writes beside the file now, so a fresh file is one whose save was killed.
-        if (claim == Claim::Held) sweepFreshFiles(guarded_);
-        seen_ = linesAt(guarded_);
+    // While the file itself is under this table's lock, no other table plays from
+    // it, whoever holds the lock file; before there is one, the lock file decides.
+    if (!hold_.locksAFile()) {
+        if (claim == Claim::HeldElsewhere) return lose(claim);
+        // Taken back after its lock was removed or replaced: a table that played from
+        // the file meanwhile left other lines, and they are not this table's to replace.
+        if (claim == Claim::Held && claim_.takenAnew() && linesAt(guarded_) != seen_)
+            return lose(Claim::HeldElsewhere);
+    }
+    if (!leadsToHeld(followLinks(name))) return lose(Claim::FileChanged);
+    return hold_.locksAFile() ? Claim::Held : claim;
+}
+
+Claim DiskFiles::claimFirst(const std::string& name, const std::string& lockName) {
+    // The lock lies beside the file the name really is, so tables that reach one
+    // file through links from two folders meet at one lock.
+    const LinkWalk walk = followLinks(name);
+    claimed_ = name;
+    guarded_ = walk.problem.empty() ? walk.path : name;
+    lockPath_ = folderOf(guarded_) + "/" + lockName;
+    // The file itself first: a table it keeps out never touches the lock beside it,
+    // so the table that holds both never takes that lock for another's.
+    if (walk.problem.empty() && hold_.take(guarded_) == Claim::HeldElsewhere)
+        return Claim::HeldElsewhere;
+    const Claim claim = claim_.take(lockPath_);
+    if (claim == Claim::HeldElsewhere) {
+        hold_.release();
         return claim;
     }
-    if (claim == Claim::HeldElsewhere) lost_ = true;
-    if (claim != Claim::Held || !claim_.takenAnew()) return claim;
-    // Taken back after its lock was removed or replaced: a table that played from
-    // the file meanwhile left other lines, and they are not this table's to replace.
-    lost_ = linesAt(guarded_) != seen_;
-    return lost_ ? Claim::HeldElsewhere : claim;
+    // No other table writes beside the file now, so a fresh file is one whose save was killed.
+    if (claim == Claim::Held) sweepFreshFiles(guarded_);
+    seen_ = linesAt(guarded_);
+    // A file under this table's lock keeps a second table out even where the
+    // folder takes no lock file.
+    return hold_.locksAFile() ? Claim::Held : claim;
+}
+
+bool DiskFiles::leadsToHeld(const LinkWalk& walk) const {
+    const std::string path = walk.problem.empty() ? walk.path : claimed_;
+    return path == guarded_ && hold_.isAt(guarded_);
+}
+
+Claim DiskFiles::lose(Claim why) {
+    lost_ = why;
+    return why;
 }
 
 DiskFiles::Lines DiskFiles::linesAt(const std::string& path) {

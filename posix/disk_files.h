@@ -6,6 +6,8 @@
 #include <optional>
 
 #include "platform/services.h"
+#include "posix/file_hold.h"
+#include "posix/file_paths.h"
 #include "posix/folder_claim.h"
 
 namespace korvane {
@@ -21,12 +23,18 @@ class DiskFiles : public TextFiles {
   private:
     using Lines = std::optional<std::vector<std::string>>;  // none: no file to read
     Lines linesAt(const std::string& path);
+    Claim claimFirst(const std::string& name, const std::string& lockName);
+    // Whether the name, its links followed, still leads to the file held.
+    bool leadsToHeld(const LinkWalk& walk) const;
+    Claim lose(Claim why);
 
     FolderClaim claim_;
-    std::string guarded_;   // the file the lock guards, its links followed
-    std::string lockPath_;  // empty until the first claim
-    Lines seen_;            // the guarded file as this table last found or left it
-    bool lost_ = false;     // another table has played from the file
+    FileHold hold_;
+    std::string claimed_;        // the name the table claimed
+    std::string guarded_;        // the file the lock guards, its links followed
+    std::string lockPath_;       // empty until the first claim
+    Lines seen_;                 // the guarded file as this table last found or left it
+    std::optional<Claim> lost_;  // why this table no longer writes the claimed name
 };
 
 }  // namespace korvane

@@ -86,7 +86,7 @@ void syncFolder(const std::string& folder) {
 }  // namespace
 
 FileResult replaceBeside(const std::string& path, const struct stat* old, const std::string& bytes,
-                         bool& noNewFile) {
+                         bool& noNewFile, FileHold* hold) {
     const OldFile left = old ? OldFile::Untouched : OldFile::None;
     std::string fresh;
     const int fd = createFresh(path, fresh);
@@ -95,6 +95,9 @@ FileResult replaceBeside(const std::string& path, const struct stat* old, const 
     size_t done = 0;
     bool ok = (!old || keepModeOf(fd, *old)) && writeAllAt(fd, bytes, 0, done) && ::fsync(fd) == 0;
     int error = errno;
+    // Locked before it takes the old file's place, so no other table finds the
+    // cash unlocked for a moment.
+    if (ok && hold) hold->adopt(fd);
     // Each step counts only if the ones before it went through; the first failure is told.
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -105,9 +108,11 @@ FileResult replaceBeside(const std::string& path, const struct stat* old, const 
         error = errno;
     }
     if (!ok) {
+        if (hold) hold->drop();
         ::unlink(fresh.c_str());
         return failed("cannot write", left, error);
     }
+    if (hold) hold->commit();
     syncFolder(folderOf(path));  // so the rename itself survives a crash
     return {};
 }

@@ -21,10 +21,26 @@ bool Form1::claimCashFile() {
     return false;
 }
 
-bool Form1::stillOursToSave() {
-    if (!takenOver_)
-        takenOver_ = services_.files.claim(kCashFileName, kLockFileName) == Claim::HeldElsewhere;
-    return !takenOver_;
+bool Form1::keepsItsFile() {
+    if (lost_) return false;
+    const Claim claim = services_.files.claim(kCashFileName, kLockFileName);
+    if (claim == Claim::HeldElsewhere || claim == Claim::FileChanged) lost_ = claim;
+    return !lost_;
+}
+
+std::string Form1::lostFileText() const {
+    const std::string where = services_.files.location(kCashFileName);
+    return lost_ == Claim::FileChanged ? cashFileChangedText(language(), where)
+                                       : tableTookOverText(language(), where);
+}
+
+void Form1::standAside() {
+    // The cash stays on the table as it is; only the way to a round is shut.
+    Command3.enabled = false;
+    HScroll1.enabled = false;
+    const LanguageTexts& texts = textsFor(language());
+    Label5.caption = lost_ == Claim::FileChanged ? texts.fileChanged : texts.otherTable;
+    msgBox(lostFileText(), BoxButtons::Ok, BoxIcon::Stop);
 }
 
 void Form1::readCashFile() {
@@ -53,19 +69,22 @@ void Form1::readCashFile() {
 FileResult Form1::writeCashFile() {
     if (standsDown_ || cashFileUnusable_)
         return {false, "the cash file was not read at start-up", OldFile::Untouched};
-    if (!stillOursToSave()) return {false, "another table now plays from it", OldFile::Untouched};
-    if (paidUp_) return services_.files.writeLines(kCashFileName, cashLines(*paidUp_, 0));
-    return services_.files.writeLines(kCashFileName, cashLines(Label10.caption, Debt));
+    if (!keepsItsFile())
+        return {false,
+                lost_ == Claim::FileChanged ? "it is no longer the file read at start-up"
+                                            : "another table now plays from it",
+                OldFile::Untouched};
+    const FileResult saved = services_.files.writeLines(
+        kCashFileName, paidUp_ ? cashLines(*paidUp_, 0) : cashLines(Label10.caption, Debt));
+    // A save that found another file at the name has left the claim lost.
+    if (!saved.ok) keepsItsFile();
+    return saved;
 }
 
 void Form1::keepCash() {
-    if (standsDown_ || cashFileUnusable_ || takenOver_) return;  // told once already
+    if (standsDown_ || cashFileUnusable_ || lost_) return;  // told once already
     const FileResult saved = writeCashFile();
-    if (takenOver_) {
-        msgBox(tableTookOverText(language(), services_.files.location(kCashFileName)),
-               BoxButtons::Ok, BoxIcon::Stop);
-        return;
-    }
+    if (lost_) return standAside();
     const bool tell = !saved.ok && !saveFailureTold_;
     saveFailureTold_ = !saved.ok;
     if (!tell) return;
@@ -82,8 +101,8 @@ void Form1::Form_Unload() {
         return;
     }
     const FileResult saved = writeCashFile();
-    if (takenOver_)
-        msgBox(tableTookOverText(language(), where), BoxButtons::Ok, BoxIcon::Stop);
+    if (lost_)
+        msgBox(lostFileText(), BoxButtons::Ok, BoxIcon::Stop);
     else if (!saved.ok)
         msgBox(cashNotSavedText(language(), where, saved.reason, saved.left, false), BoxButtons::Ok,
                BoxIcon::Stop);

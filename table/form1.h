@@ -57,6 +57,8 @@ class Form1 : public TableWindow, public TableState {
     void HScroll1_Change();
     void HScroll1_Scroll();
     void Label15_Click();
+    // The "$" lends: the cash is gone and the table still keeps its cash file.
+    bool lendsNow() const;
     void PaybackOffer();  // a step of the round start
     // The cash file holds what a close would write: it is written after every
     // settlement, loan and repayment, and at the close. Shows nothing; a kill
@@ -161,9 +163,13 @@ class Form1 : public TableWindow, public TableState {
     // After a change of the cash: written at once, and a failure told once until
     // a save goes through again.
     void keepCash();
-    // Before a save: the lock is still this table's. Once another table has
-    // taken over the file, this one never saves there again.
-    bool stillOursToSave();
+    // Before a save and before a round: the cash file is still this table's.
+    // Once another table has taken it over, or the name has come to lead to
+    // another file, this one never saves there again.
+    bool keepsItsFile();
+    // Tells once why the cash is no longer saved, and takes no more rounds.
+    void standAside();
+    std::string lostFileText() const;
 
     // The captions of a language (presentation.cpp).
     void putCaptions(Language language);
@@ -178,7 +184,9 @@ class Form1 : public TableWindow, public TableState {
     bool cashFileUnusable_ = false;  // whatever it holds must survive this run
     bool standsDown_ = false;
     bool saveFailureTold_ = false;
-    bool takenOver_ = false;  // another table plays from the cash file now
+    // Why the table can no longer save: another table took the cash file over
+    // (HeldElsewhere), or its name leads to another file (FileChanged).
+    std::optional<Claim> lost_;
     // The cash after a repayment, saved while its receipt is shown and put on
     // the table once the receipt is closed; the debt is then 0.
     std::optional<std::string> paidUp_;

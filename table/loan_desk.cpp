@@ -6,10 +6,17 @@
 
 namespace korvane {
 
+bool Form1::lendsNow() const {
+    // A table that lost its cash file lends nothing: the loan could not be kept.
+    return !lost_ && loanOpensFor(Label10.caption);
+}
+
 void Form1::Label15_Click() {
     // One question at a time: a second call while it is open (the settlement's,
     // say) must not lend twice.
-    if (loanQuestionOpen_ || !loanOpensFor(Label10.caption)) return;
+    if (loanQuestionOpen_ || !lendsNow()) return;
+    // A loan the table could not keep is never made.
+    if (!cashFileUnusable_ && !keepsItsFile()) return standAside();
     if (!loanFits(Debt)) {
         msgBox(loanRefusedText(Debt), BoxButtons::Ok, BoxIcon::Stop, kLoanTitle);
         return;
@@ -37,6 +44,10 @@ void Form1::PaybackOffer() {
     // payment; the table shows it once the receipt is closed.
     paidUp_ = plainText(numericValue(Label10.caption) - repayment);
     keepCash();
+    if (lost_) {  // not kept, so not made: the cash and the debt stay as they are
+        paidUp_.reset();
+        return;
+    }
     msgBox(afterRepaymentText(Debt, repayment), BoxButtons::Ok, BoxIcon::None);
     Label10.caption = *paidUp_;
     Debt = 0;

@@ -10,11 +10,14 @@
 namespace korvane {
 
 void Form1::Command3_Click() {
+    // A round the table could not keep is never dealt.
+    if (!cashFileUnusable_ && !keepsItsFile()) return standAside();
     DealerKorvane = false;
     Timer1.setInterval(2000);  // the first card of every round falls 2000 ms after the click
     playIfSoundsOn(kShuffleSound);
     clearCardSlots();
     PaybackOffer();
+    if (lost_) return;  // the payment could not be kept: said so, and no round
     HScroll1.enabled = false;
     // Never stake more than the player has: a fraction of cash is not staked, and
     // a cash below nothing stakes nothing.

@@ -26,13 +26,15 @@ void Form1::Timer3_Timer() {
     const double cash = settleBet(outcome, bet, korvane);
     // Saved before any box opens, so a kill while one is open keeps the round.
     keepCash();
-    if (outcome == Outcome::PlayerWins) raiseLimit(cash);
-    if (outcome == Outcome::DealerWins && Label10.caption == "0") {
+    // A table that could not keep this round has said so, and offers nothing more.
+    const bool playsOn = !lost_;
+    if (playsOn && outcome == Outcome::PlayerWins) raiseLimit(cash);
+    if (playsOn && outcome == Outcome::DealerWins && Label10.caption == "0") {
         Label15.foreColor = *Colour::fromText("&H000000FF");
         Label15_Click();
     }
-    Command3.enabled = true;
-    HScroll1.enabled = true;
+    Command3.enabled = playsOn;
+    HScroll1.enabled = playsOn;
     Timer3.setEnabled(false);
     settling_ = false;
 }

@@ -21,6 +21,8 @@ const LanguageTexts kEnglish{
     "OK",
     "Yes",
     "No",
+    "Other table",
+    "File changed",
 };
 
 const LanguageTexts kDanish{
@@ -40,6 +42,8 @@ const LanguageTexts kDanish{
     "OK",
     "Ja",
     "Nej",
+    "Andet bord",
+    "Fil ændret",
 };
 
 }  // namespace

@@ -24,6 +24,9 @@ struct LanguageTexts {
     std::string boxOk;     // the buttons of a message box
     std::string boxYes;
     std::string boxNo;
+    // The status line of a table that can no longer save its cash, and why:
+    std::string otherTable;   // another table plays from the cash file now
+    std::string fileChanged;  // the cash file's name leads to another file
 };
 
 const LanguageTexts& textsFor(Language language);

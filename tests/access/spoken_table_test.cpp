@@ -71,16 +71,6 @@ TEST_F(Announcements, ChoosingABackMovesTheCheckAndClosingTheChooserSilencesIt) 
     EXPECT_FALSE(again.at("Picture1(10)").now.checked);
 }
 
-TEST_F(Announcements, TheCheatSwitchesAreNeverTold) {
-    load();
-    changes();
-    table.Label16_DblClick();  // "X" shows, and the cash can be set by the unseen one
-    table.click(table.Label17);
-    for (const SpokenChange& change : spoken.update())
-        EXPECT_FALSE(access.secret(*change.control)) << change.control->name();
-    EXPECT_EQ(spoken.now(table.Label16).role, SpokenRole::None);
-    EXPECT_EQ(spoken.now(table.Label17).role, SpokenRole::None);
-}
 
 }  // namespace
 }  // namespace korvane

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The loan office's rules; a loan and a declined one play in the driver's
+// scripts (loan, loan_after_tier, loan_declined).
 #include "bank/loan_office.h"
 
 #include "table/table_fixture.h"
@@ -21,45 +23,6 @@ TEST_F(LoanOffice, OnlyACashOfExactlyZeroOpensIt) {
         table.Label15_Click();
         EXPECT_TRUE(boxes().empty()) << '"' << cash << '"';
     }
-}
-
-TEST_F(LoanOffice, ALoanSetsCashBetLimitColourAndDebtInThatOrder) {
-    table.HScroll1.setMax(2500);
-    table.HScroll1.setValue(2000);
-    cashReads("0");
-    table.Label15.foreColor = *Colour::fromText("&H000000FF");
-    answer(BoxAnswer::Yes);
-    table.click(table.Label15);
-    ASSERT_EQ(boxes().size(), 2u);
-    EXPECT_EQ(boxes()[0].box.text, "Want to take a loan from our Casino bank?");
-    EXPECT_EQ(boxes()[0].box.title, "Korvane - Loan Shark");
-    EXPECT_EQ(boxes()[0].box.buttons, BoxButtons::YesNo);
-    EXPECT_EQ(boxes()[0].box.icon, BoxIcon::None);
-    EXPECT_EQ(boxes()[1].box.text,
-              "Just remember, we never forget a customer, and your dept with us is now :  1000");
-    EXPECT_EQ(boxes()[1].box.title, "Korvane");
-    EXPECT_EQ(boxes()[1].box.icon, BoxIcon::Stop);
-    EXPECT_EQ(table.Label10.caption, "1000");
-    EXPECT_EQ(table.HScroll1.value(), 50);
-    EXPECT_EQ(table.Label13.caption, "50");
-    EXPECT_EQ(table.HScroll1.max(), 100);
-    EXPECT_EQ(table.Label15.foreColor.text(), "&H8000000F");
-    EXPECT_EQ(table.Debt, 1000);
-    cashReads("0");
-    answer(BoxAnswer::Yes);
-    table.Label15_Click();
-    EXPECT_EQ(table.Debt, 2000);
-}
-
-TEST_F(LoanOffice, NoChangesNothing) {
-    cashReads("0");
-    table.Label15.foreColor = *Colour::fromText("&H000000FF");
-    answer(BoxAnswer::No);
-    table.Label15_Click();
-    EXPECT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(table.Label10.caption, "0");
-    EXPECT_EQ(table.Debt, 0);
-    EXPECT_EQ(table.Label15.foreColor.text(), "&H000000FF");
 }
 
 TEST_F(LoanOffice, ASecondCallWhileTheQuestionIsOpenLendsNothing) {
@@ -136,16 +99,6 @@ TEST_F(LoanOffice, PaybackIsOfferedOnlyWellAboveTheDebtAndItsSurcharge) {
         EXPECT_EQ(shown[1].box.title, "Korvane");
         EXPECT_EQ(shown[1].box.icon, BoxIcon::None);
     }
-}
-
-TEST_F(LoanOffice, DecliningThePaybackKeepsTheDebt) {
-    table.Debt = 1000;
-    cashReads("5000");
-    platform.boxes.queue({BoxAnswer::No, 0});
-    table.PaybackOffer();
-    EXPECT_EQ(table.Debt, 1000);
-    EXPECT_EQ(table.Label10.caption, "5000");
-    EXPECT_DOUBLE_EQ(repaymentFor(2000000000), 2500000000.0);
 }
 
 }  // namespace

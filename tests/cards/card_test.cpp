@@ -3,23 +3,21 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace korvane {
 namespace {
 
-TEST(CardCode, EveryCardHasItsSuitDigitAndBlankedRank) {
-    const char* suits = "0123";
-    std::set<std::string> codes;
-    for (int card = 0; card < kDeckSize; ++card) {
-        const std::string code = cardCode(card);
-        const std::string expected =
-            std::string(1, suits[card / 13]) + " " + std::to_string(card % 13);
-        EXPECT_EQ(code, expected) << card;
-        EXPECT_EQ(rankOfCode(code), card % 13) << code;
-        codes.insert(code);
+TEST(CardCode, IsTheSuitDigitAndTheBlankedRank) {
+    const struct {
+        int card;
+        const char* code;
+        int rank;
+    } codes[] = {{0, "0 0", 0},  {9, "0 9", 9},    {12, "0 12", 12},
+                 {13, "1 0", 0}, {38, "2 12", 12}, {51, "3 12", 12}};
+    for (const auto& c : codes) {
+        EXPECT_EQ(cardCode(c.card), c.code) << c.card;
+        EXPECT_EQ(rankOfCode(c.code), c.rank) << c.code;
     }
-    EXPECT_EQ(codes.size(), 52u);
+    EXPECT_EQ(cardCode(52), "") << "a number that names no card";
     EXPECT_EQ(rankOfCode(""), 0);  // an empty list item reads as rank 0, as before a shuffle
 }
 

@@ -43,24 +43,5 @@ TEST(Shuffle, AValueJustBelowOneDrawsTheLastCard) {
     EXPECT_EQ(drawCardNumber(random), 0);
 }
 
-TEST(Shuffle, RejectionCostsAboutFiftyTwoHarmonicDraws) {
-    // Counts the draws of many shuffles: about 236 on average, never fewer than 52.
-    struct Counting : Random {
-        SeededRandom inner;
-        long draws = 0;
-        void seed(float s) override { inner.seed(s); }
-        double next() override {
-            ++draws;
-            return inner.next();
-        }
-    } random;
-    std::array<int16_t, kDeckSize> drawn{};
-    for (int i = 0; i < 200; ++i) {
-        random.seed(static_cast<float>(i));
-        shuffledOrder(random, drawn);
-    }
-    EXPECT_NEAR(random.draws / 200.0, 235.98, 12.0);
-}
-
 }  // namespace
 }  // namespace korvane

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// What the driver's scripts cannot show; the rest is in scripts/.
 #include "drive/driver.h"
 
 #include <gtest/gtest.h>
@@ -24,74 +25,6 @@ class DriverTest : public ::testing::Test {
     Driver driver{files, out, err};
 };
 
-TEST_F(DriverTest, GetPrintsPropertiesAndMembersUntrimmed) {
-    EXPECT_EQ(run("load\nget Label16.Caption\nget Command1.Visible\nget Label15.ForeColor\n"
-                  "get Picture1(11).Picture\nget HScroll1.Max\nget DeckPos\nget PlayerDone\n"
-                  "get Timer1.Interval\nget Label3.Caption\n"),
-              "sound shuffle1.wav\nLabel16.Caption=  \nCommand1.Visible=False\n"
-              "Label15.ForeColor=&H00008000\nPicture1(11).Picture=back10\nHScroll1.Max=100\n"
-              "DeckPos=0\nPlayerDone=False\nTimer1.Interval=2000\nLabel3.Caption=?\n");
-    EXPECT_EQ(err.str(), "");
-}
-
-TEST_F(DriverTest, BadInputIsAnErrorAndTheDriverGoesOn) {
-    const char* bad[] = {"fly away",
-                         "click Nothing",
-                         "get Label3.Colour",
-                         "get NoSuch",
-                         "scroll HScroll1 ten",
-                         "scroll Check1 5",
-                         "check Check1 2",
-                         "wait -1",
-                         "wait 99999999999999999999",
-                         "answer maybe",
-                         "answer yes after x",
-                         "deck 1 1",
-                         "deck 52",
-                         "deck -1",
-                         "get",
-                         "load",
-                         "click"};
-    run("load\n");
-    for (const char* line : bad) {
-        err.str("");
-        run(std::string(line) + "\n");
-        EXPECT_EQ(err.str().rfind("error: ", 0), 0u) << line;
-    }
-    EXPECT_EQ(run("get Label10.Caption\n"), "Label10.Caption=1000\n");
-}
-
-TEST_F(DriverTest, NothingActsBeforeLoadOrAfterUnload) {
-    run("unload\nclick Check1\n");
-    EXPECT_NE(err.str().find("not loaded"), std::string::npos);
-    EXPECT_TRUE(files.files.empty()) << "an unread cash file is never overwritten";
-    run("load\nunload\nclick Check1\nunload\n");
-    EXPECT_NE(err.str().find("closed"), std::string::npos);
-    EXPECT_EQ(files.files["Korvane.cash"], "1000\r\n0\r\n");
-}
-
-TEST_F(DriverTest, InputActsAsAUsersWould) {
-    EXPECT_EQ(run("load\nscroll HScroll1 250\nget Label13.Caption\nscroll HScroll1 -3\n"
-                  "get HScroll1.Value\ncheck Check1 0\nget Check1.Value\nclick Check1\n"
-                  "get Check1.Value\ndblclick Check1\nget Check1.Value\n"),
-              "sound shuffle1.wav\nLabel13.Caption=100\nHScroll1.Value=0\nCheck1.Value=0\n"
-              "Check1.Value=1\nCheck1.Value=1\n");
-    // Nothing outside the window or hidden takes a click.
-    run("click Picture3(0)\nclick Picture1(6)\nclick Command1\nclick List1\n");
-    EXPECT_EQ(err.str(), "");
-}
-
-TEST_F(DriverTest, DeckFeedsTheNextShuffle) {
-    run("load\ndeck 51 0 13 26\n");
-    driver.form().BuildDeck();
-    driver.form().ShuffleDeck();
-    const std::string expected[] = {"3 12", "0 0", "1 0", "2 0"};
-    for (int p = 0; p < 4; ++p)
-        EXPECT_EQ(driver.form().List2.item(p), expected[p]);
-    run("deck 3 3\n");
-    EXPECT_TRUE(driver.platform().random.queued.empty()) << "a bad deck leaves the shuffle random";
-}
-
 TEST_F(DriverTest, BoxesPrintAsTheyOpenWithEscapedTexts) {
     run("answer yes after 100\n");
     driver.platform().boxes.show({"Your dept was  1000 \"x\"\r\\Nice", "Korvane - Loan Shark",
@@ -112,22 +45,6 @@ TEST_F(DriverTest, StatePrintsEveryControlAndMemberOnALine) {
           "\nPicture3(51).Picture=face51\n", "\nLabel5.Caption=\n", "\nTimer2.Enabled=False\n",
           "\nDebt=0\n", "\nCheatMode=False\n", "\nRankName(12)=K\n", "\nRankValue(0)=11\n"})
         EXPECT_NE(state.find(line), std::string::npos) << line;
-}
-
-// Any span the table's clock holds is one command; any whole number text moves
-// the bet to its nearer end, however long.
-TEST_F(DriverTest, LongWaitsAndHugeNumbersAreTaken) {
-    run("load\nwait 99999999\nanswer ok after 90000000\n");
-    driver.platform().boxes.show({"x", "Korvane", BoxButtons::Ok, BoxIcon::None});
-    run("wait 1000000000000\n");
-    EXPECT_EQ(err.str(), "");
-    EXPECT_EQ(driver.platform().clock.now(), 99999999 + 90000000 + 1000000000000);
-    EXPECT_EQ(run("scroll HScroll1 99999999999999999999\nget Label13.Caption\n"
-                  "scroll HScroll1 -99999999999999999999999999\nget Label13.Caption\n"),
-              "Label13.Caption=100\nLabel13.Caption=0\n");
-    EXPECT_EQ(err.str(), "");
-    run("wait 4611686018427387905\n");
-    EXPECT_NE(err.str().find("4611686018427387904"), std::string::npos) << "the limit is told";
 }
 
 // The driver prints each sound and box as it happens and keeps none of them, so a

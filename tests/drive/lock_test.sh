@@ -1,19 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# One table to a cash file, tried with two real korvane-drive processes: a lock
-# removed or replaced while a table plays, one file reached through a link from
-# two folders, and a folder that takes no lock.
+# One table to a cash file, tried with two real korvane-drive processes while the
+# player moves files between their moves: a link led elsewhere, a link and a file
+# swapped, the file moved, a second name for it, its lock removed on a fresh start.
+# The first table keeps saving only while its name leads to the file it read; a
+# table that can no longer save says so and deals no more rounds.
 set -euo pipefail
+drive=$(realpath "$1")
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/korvane-lock-XXXXXX")
-chmod 755 "$scratch"
-# Run from the scratch folder, which "nobody" can reach even when the build tree
-# lies in a home no one else may enter.
-drive=$scratch/korvane-drive
-cp "$1" "$drive"
 held_pid=
 cleanup() {
     [ -n "$held_pid" ] && kill "$held_pid" 2>/dev/null || true
-    chmod -R u+rwx "$scratch"
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -26,8 +23,8 @@ wait 3500
 click Command2
 wait 1000'
 table_open='The table is already open in another window'
-taken_over='Another table now plays from the cash file'
-no_lock='takes no lock, so a second table could play from the same file'
+over='Another table now plays from the cash file'
+changed='is no longer the file this table read at start-up'
 
 # Waits until a command succeeds, for ten seconds at most.
 wait_for() {
@@ -37,21 +34,19 @@ wait_for() {
     done
     return 1
 }
-# A table that stays open: korvane-drive reading from a pipe in folder $1, as
-# user $2 if given, printing into $held_out. `hold` returns once it has started
-# (its start-up sound is out); `send` gives it commands; `finish` closes it.
+# A table that stays open: korvane-drive reading from a pipe in folder $1,
+# printing into $held_out. `hold` returns once it has started (its start-up
+# sound is out); `send` gives it commands; `finish` closes it.
 hold() {
-    local folder=$1 as=()
-    [ -n "${2:-}" ] && as=(setpriv --reuid="$2" --regid="$2" --clear-groups)
     held_out=$(mktemp "$scratch/held-XXXXXX")
     rm -f "$scratch/held.in"
     mkfifo "$scratch/held.in"
-    (cd "$folder" && exec "${as[@]}" "$drive" <"$scratch/held.in" >"$held_out" 2>&1) &
+    (cd "$1" && exec "$drive" <"$scratch/held.in" >"$held_out" 2>&1) &
     held_pid=$!
     exec 7>"$scratch/held.in"
     send load
     wait_for grep -q 'sound shuffle1.wav' "$held_out" && return 0
-    fail "the first table did not start in $folder: $(cat "$held_out")"
+    fail "the first table did not start in $1: $(cat "$held_out")"
     return 1
 }
 send() { printf '%s\n' "$@" >&7; }
@@ -63,92 +58,54 @@ finish() {
     held_pid=
 }
 # A whole table run in folder $1 with commands $2, printing what it printed.
-play() { (cd "$1" && printf '%s\n' "$2" | "${@:3}" "$drive" 2>&1); }
-cash() { tr -d '\r' <"$1/Korvane.cash" | paste -sd' '; }
-fresh_folder() {
-    folder=$(mktemp -d "$scratch/XXXXXX")
-    chmod 755 "$folder"
-    printf '1000\r\n0\r\n' >"$folder/Korvane.cash"
-}
+play() { (cd "$1" && printf '%s\n' "$2" | "$drive" 2>&1); }
+cash() { tr -d '\r' <"$1" | paste -sd' '; }
 
-# A lock removed, or something else put at its name, while a table plays.
-replace_lock() {
-    rm "$1/Korvane.lock"
-    case $2 in
-        removed) ;;
-        file) : >"$1/Korvane.lock" ;;
-        folder) mkdir "$1/Korvane.lock" ;;
-        link) ln -s elsewhere "$1/Korvane.lock" ;;
-        pipe) mkfifo "$1/Korvane.lock" ;;
+# The first table plays in F; another table's file lies in O. A case: how F's
+# Korvane.cash starts (a link to S/x.cash, a file, none, a file with a second
+# name in B), what the player does while the first table is open, where the
+# second table plays then and whether it is kept out, what the first table says
+# (twice: when it finds it, and at the close), and the cash each file holds at
+# the end. A first table that says nothing wins its round.
+n=0
+while IFS='|' read -r start move second kept told after; do
+    dir=$scratch/$((++n))
+    mkdir -p "$dir/S" "$dir/F" "$dir/O" "$dir/B"
+    printf '50000\r\n0\r\n' >"$dir/O/Korvane.cash"
+    case $start in
+        link) printf '1000\r\n0\r\n' >"$dir/S/x.cash" && ln -s ../S/x.cash "$dir/F/Korvane.cash" ;;
+        file) printf '1000\r\n0\r\n' >"$dir/F/Korvane.cash" ;;
+        named) printf '1000\r\n0\r\n' >"$dir/F/Korvane.cash" && ln "$dir/F/Korvane.cash" "$dir/B/" ;;
     esac
-}
-for kind in removed file folder link pipe; do
-    # The second table comes first: it plays and saves, and the first, finding
-    # its lock gone to it, says so and never writes over the second one's cash.
-    fresh_folder
-    hold "$folder" || continue
-    replace_lock "$folder" $kind
-    play "$folder" "load
-$win
-unload" >/dev/null
-    [ "$(cash "$folder")" = '1010 0' ] || fail "$kind: the second table's win: $(cash "$folder")"
-    finish "$win" unload
-    [ "$(grep -c "$taken_over" "$held_out")" = 2 ] ||
-        fail "$kind: the first table did not say it lost its lock: $(cat "$held_out")"
-    [ "$(cash "$folder")" = '1010 0' ] || fail "$kind: written over: $(cash "$folder")"
-
-    # The first table saves first: it takes its lock back, and the second stays out.
-    fresh_folder
-    hold "$folder" || continue
-    replace_lock "$folder" $kind
-    send "$win"
-    wait_for eval '[ "$(cash "$folder")" = "1010 0" ]' || fail "$kind: the first table's win"
-    second=$(play "$folder" "load
+    hold "$dir/F" || continue
+    (cd "$dir" && eval "$move")
+    out=$(play "$dir/$second" "load
 $win
 unload")
-    finish unload
-    grep -q "$table_open" <<<"$second" || fail "$kind: a second table played: $second"
-    [ "$(cash "$folder")" = '1010 0' ] || fail "$kind, first saving first: $(cash "$folder")"
-done
-
-# One file reached from two folders through a link: the tables meet at one lock.
-fresh_folder
-mkdir "$folder/A" "$folder/B"
-mv "$folder/Korvane.cash" "$folder/B/"
-ln -s ../B/Korvane.cash "$folder/A/Korvane.cash"
-for first in A B; do
-    second=$([ $first = A ] && echo B || echo A)
-    hold "$folder/$first" || continue
-    out=$(play "$folder/$second" "load
-$win
-unload")
-    grep -q "$table_open" <<<"$out" || fail "linked, $first first: a second table played: $out"
     finish "$win" unload
-done
-[ "$(cash "$folder/B")" = '1020 0' ] || fail "linked: $(cash "$folder/B")"
-[ ! -e "$folder/A/Korvane.lock" ] || fail "linked: a lock beside the link, not the file"
-
-# A folder that takes no lock: every table there says so, and plays on. Root
-# passes through any mode, so as root the tables play as "nobody".
-fresh_folder
-as=
-[ "$(id -u)" = 0 ] && as=65534
-if [ -n "$as" ] && ! command -v setpriv >/dev/null; then
-    echo "skipped: a folder of mode 0111, which needs setpriv (util-linux) to play as nobody"
-elif [ -n "$as" ] && ! setpriv --reuid=$as --regid=$as --clear-groups test -x "$drive"; then
-    echo "skipped: a folder of mode 0111: nobody cannot reach $scratch (TMPDIR must be open to others)"
-else
-    [ -n "$as" ] && chown -R $as:$as "$folder"
-    chmod 111 "$folder"
-    if hold "$folder" $as; then
-        out=$(play "$folder" "load
-unload" ${as:+setpriv --reuid=$as --regid=$as --clear-groups})
-        finish unload
-        grep -q "$no_lock" <<<"$out" || fail "the second table in a folder of mode 0111: $out"
-        grep -q "$no_lock" "$held_out" || fail "the first table, mode 0111: $(cat "$held_out")"
+    if [ "$kept" = kept ]; then
+        grep -q "$table_open" <<<"$out" || fail "$move: a second table played: $out"
+    else
+        ! grep -q "$table_open" <<<"$out" || fail "$move: the second table was kept out"
     fi
-    chmod 755 "$folder"
-fi
+    said=
+    [ -z "$told" ] || said=${!told}
+    [ -z "$said" ] || [ "$(grep -c "$said" "$held_out")" = 2 ] ||
+        fail "$move: the first table did not say so once, and at the close: $(cat "$held_out")"
+    [ -z "$said" ] || ! grep -q 'sound deal.wav' "$held_out" ||
+        fail "$move: the first table dealt a round it could not keep: $(cat "$held_out")"
+    for file in $after; do
+        [ "$(cash "$dir/${file%=*}")" = "${file#*=} 0" ] || fail "$move: $file: $(cash "$dir/${file%=*}")"
+    done
+done <<'CASES'
+link|ln -sfn ../O/Korvane.cash F/Korvane.cash|O|played|changed|O/Korvane.cash=51000 S/x.cash=1000
+link|rm F/Korvane.cash && printf '1000\r\n0\r\n' >F/Korvane.cash|F|played|changed|F/Korvane.cash=1010 S/x.cash=1000
+file|ln -sfn ../O/Korvane.cash F/Korvane.cash|F|played|changed|O/Korvane.cash=51000
+link|mv S/x.cash F/Korvane.cash|F|kept|changed|F/Korvane.cash=1000
+named|:|B|kept||F/Korvane.cash=1010 B/Korvane.cash=1010
+none|rm F/Korvane.lock|F|played|over|F/Korvane.cash=1010
+file|rm F/Korvane.lock|F|kept||F/Korvane.cash=1010
+CASES
 
-[ $failed = 0 ] && echo "one table to a cash file, however it was tried"
+[ $failed = 0 ] && echo "one table to a cash file, however the files were moved"
 exit $failed

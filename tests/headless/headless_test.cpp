@@ -46,23 +46,6 @@ TEST(VirtualClock, SettingTheIntervalInATickRestartsFromThatTick) {
     EXPECT_EQ(log.ticks[3].second, 3500);
 }
 
-TEST(ScriptedBoxes, TicksArriveWhileABoxIsOpen) {
-    HeadlessPlatform platform;
-    Timer timer("Timer3");
-    int ticksInBox = 0;
-    timer.attach(&platform.clock);
-    timer.onTick = [&] {
-        if (platform.boxes.openBoxes() > 0) ++ticksInBox;
-    };
-    timer.setInterval(300);
-    platform.boxes.queue({BoxAnswer::Yes, 1000});
-    const BoxAnswer answer = platform.boxes.show(
-        {"Want to pay back loan?", "Korvane", BoxButtons::YesNo, BoxIcon::None});
-    EXPECT_EQ(answer, BoxAnswer::Yes);
-    EXPECT_EQ(ticksInBox, 3);
-    EXPECT_EQ(platform.clock.now(), 1000);
-}
-
 TEST(ScriptedBoxes, UnscriptedOrUnfitAnswersTakeTheDefault) {
     HeadlessPlatform platform;
     const BoxRequest question{"?", "Korvane", BoxButtons::YesNo, BoxIcon::None};
@@ -74,19 +57,6 @@ TEST(ScriptedBoxes, UnscriptedOrUnfitAnswersTakeTheDefault) {
     platform.boxes.queue({BoxAnswer::Yes, 0});
     EXPECT_EQ(platform.boxes.show(notice), BoxAnswer::Ok);
     EXPECT_EQ(platform.boxes.shown().size(), 4u);
-}
-
-TEST(ScriptedRandom, QueuedValuesComeFirstAndSeedingLeavesThem) {
-    ScriptedRandom random;
-    random.queued = {0.25, 0.75};
-    random.seed(100.0f);
-    EXPECT_EQ(random.next(), 0.25);
-    EXPECT_EQ(random.next(), 0.75);
-    const double first = random.next();
-    random.seed(100.0f);
-    EXPECT_EQ(random.next(), first);  // the same seed gives the same sequence
-    EXPECT_GE(first, 0.0);
-    EXPECT_LT(first, 1.0);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The installed launcher where the player's folder cannot be had: no HOME, a data
-# folder that takes nothing, a relative XDG_DATA_HOME, a game folder that is
-# read-only. The game always starts; where it cannot keep the cash it says why.
+# The installed launcher as a new player starts it (a relative XDG_DATA_HOME,
+# ignored), and where the player's folder cannot be had: no HOME, a data folder
+# that takes nothing, a game folder that is read-only. The game always starts;
+# where it cannot keep the cash it says why.
 set -euo pipefail
 build=$1
 scratch=$(mktemp -d)
@@ -18,6 +19,17 @@ export QT_QPA_PLATFORM=offscreen
 fail() { echo "launcher: $*"; exit 1; }
 . "$(dirname "$0")/readiness.sh"
 
+# 1. Folders as they should be, but XDG_DATA_HOME relative: it is ignored.
+mkdir -p "$scratch/home" "$scratch/cwd"
+(cd "$scratch/cwd" && HOME=$scratch/home XDG_DATA_HOME=relative exec "$launcher") &
+game=$!
+wait_for painted $game || fail "the game did not start with a relative XDG_DATA_HOME"
+kill -TERM $game; wait $game
+[ ! -e "$scratch/cwd/relative" ] || fail "a relative XDG_DATA_HOME put the cash under the start folder"
+folder=$scratch/home/.local/share/korvane
+[ "$(od -An -c "$folder/Korvane.cash" | tr -d ' \n')" = '1000\r\n0\r\n' ] || fail "the cash was not kept in HOME"
+[ "$(ls "$folder"/*.wav | wc -l)" = 5 ] || fail "the sounds were not put in the player's folder"
+
 # A folder that takes nothing keeps out its owner, but not root: as root the
 # player is "nobody", who must be able to reach the installed game.
 as_player=()
@@ -31,17 +43,7 @@ if [ "$(id -u)" = 0 ]; then
 fi
 player_owns() { [ ${#as_player[@]} = 0 ] || chown -R 65534:65534 "$@"; }
 
-# 1. Folders as they should be, but XDG_DATA_HOME relative: it is ignored.
-mkdir -p "$scratch/home" "$scratch/cwd"
-(cd "$scratch/cwd" && HOME=$scratch/home XDG_DATA_HOME=relative exec "$launcher") &
-game=$!
-wait_for painted $game || fail "the game did not start with a relative XDG_DATA_HOME"
-kill -TERM $game; wait $game
-[ ! -e "$scratch/cwd/relative" ] || fail "a relative XDG_DATA_HOME put the cash under the start folder"
-[ -f "$scratch/home/.local/share/korvane/Korvane.cash" ] || fail "the cash was not kept in HOME"
-
 # 2. A game folder that takes nothing new: played there, its cash rewritten in place.
-folder=$scratch/home/.local/share/korvane
 printf '2350\n2000\n' > "$folder/Korvane.cash"
 player_owns "$scratch/home"
 chmod 555 "$folder"

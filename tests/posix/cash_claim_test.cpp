@@ -7,7 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -22,6 +24,11 @@ class CashClaim : public ScratchFolder {
   protected:
     Claim claim(DiskFiles& files, const std::string& name = "Korvane.cash") {
         return files.claim(path(name), "Korvane.lock");
+    }
+    // `name` made a link to `target`, whatever stood there.
+    void relink(const std::string& name, const std::string& target) {
+        ::unlink(path(name).c_str());
+        ASSERT_EQ(::symlink(target.c_str(), path(name).c_str()), 0) << name;
     }
     // A fresh file's name for `file`, as a save by this process would make it,
     // with some of the writer's marks changed: {part, value}, the parts counted
@@ -90,11 +97,11 @@ TEST_F(CashClaim, TablesReachingOneFileThroughLinksMeetAtOneLock) {
     EXPECT_FALSE(exists("B/" + left)) << "swept where the file is";
 }
 
+// Before the first save of a fresh start, the lock file alone keeps a second
+// table out (once there is a file, the file itself does).
 TEST_F(CashClaim, ALockTakenBackNeverLetsATableWriteOverAnothersCash) {
-    writeBytes("Korvane.cash", "1000\r\n0\r\n");
     DiskFiles first;
     ASSERT_EQ(claim(first), Claim::Held);
-    ASSERT_TRUE(first.writeLines(path("Korvane.cash"), {"1010", "0"}).ok);
     ::unlink(path("Korvane.lock").c_str());
     EXPECT_EQ(claim(first), Claim::Held) << "no other table came: taken back";
     ::unlink(path("Korvane.lock").c_str());
@@ -106,6 +113,137 @@ TEST_F(CashClaim, ALockTakenBackNeverLetsATableWriteOverAnothersCash) {
     EXPECT_EQ(claim(first), Claim::HeldElsewhere);
     EXPECT_EQ(claim(first), Claim::HeldElsewhere) << "for the rest of the run";
     EXPECT_EQ(bytesOf("Korvane.cash"), "1020\r\n0\r\n");
+}
+
+// The lock lies on the cash file itself and passes to each file a save puts in
+// its place, so a second table reaching it by any name is kept out: a second
+// name from another folder (which the save keeps one file with it), the file
+// moved where its link was, the lock file beside it removed, and on a fresh
+// start the file the first save made. A table at another file that took the
+// lock file meanwhile plays, and takes nothing from the first.
+TEST_F(CashClaim, ASecondTableReachingTheClaimedFileByAnyNameIsKeptOut) {
+    const struct {
+        const char* way;
+        bool fresh;             // no cash file at start-up: the first save makes it
+        const char* second;     // where the second table plays
+        Claim firstAfterwards;  // the first table's claim once the second has tried
+        std::function<void(const std::string&)> move;
+        Claim secondGets = Claim::HeldElsewhere;
+    } ways[] = {
+        {"a second name", false, "B", Claim::Held,
+         [&](const std::string& c) {
+             ASSERT_EQ(::link(path(c + "S/x.cash").c_str(), path(c + "B/Korvane.cash").c_str()), 0);
+         }},
+        {"the file moved where its link was", false, "F", Claim::FileChanged,
+         [&](const std::string& c) {
+             ASSERT_EQ(::rename(path(c + "S/x.cash").c_str(), path(c + "F/Korvane.cash").c_str()),
+                       0);
+         }},
+        {"the lock removed", false, "F", Claim::Held,
+         [&](const std::string& c) { ::unlink(path(c + "S/Korvane.lock").c_str()); }},
+        {"a fresh start, the lock removed", true, "F", Claim::Held,
+         [&](const std::string& c) { ::unlink(path(c + "F/Korvane.lock").c_str()); }},
+        {"another file beside it, the lock removed", false, "B", Claim::Held,
+         [&](const std::string& c) {
+             ::unlink(path(c + "S/Korvane.lock").c_str());
+             writeBytes(c + "S/y.cash", "1000\r\n0\r\n");
+             relink(c + "B/Korvane.cash", "../S/y.cash");
+         },
+         Claim::Held},
+    };
+    int n = 0;
+    for (const auto& w : ways) {
+        const std::string c = std::to_string(n++) + "/";
+        for (const char* sub : {"", "S", "F", "B"})
+            ::mkdir(path(c + sub).c_str(), 0700);
+        if (!w.fresh) {
+            writeBytes(c + "S/x.cash", "1000\r\n0\r\n");
+            ASSERT_EQ(::symlink("../S/x.cash", path(c + "F/Korvane.cash").c_str()), 0);
+        }
+        DiskFiles first, second;
+        ASSERT_EQ(claim(first, c + "F/Korvane.cash"), Claim::Held) << w.way;
+        ASSERT_TRUE(first.writeLines(path(c + "F/Korvane.cash"), {"1010", "0"}).ok) << w.way;
+        w.move(c);
+        EXPECT_EQ(claim(second, c + w.second + "/Korvane.cash"), w.secondGets) << w.way;
+        EXPECT_EQ(claim(first, c + "F/Korvane.cash"), w.firstAfterwards) << w.way;
+        if (w.firstAfterwards == Claim::Held) {
+            EXPECT_TRUE(first.writeLines(path(c + "F/Korvane.cash"), {"1020", "0"}).ok) << w.way;
+        }
+    }
+    EXPECT_EQ(bytesOf("0/B/Korvane.cash"), "1020\r\n0\r\n") << "one file under both names";
+}
+
+// A folder that takes no lock file (one the player may only pass through): the
+// cash file itself keeps a second table out, and only where there is none is
+// the player told that nothing can.
+TEST_F(CashClaim, WhereTheFolderTakesNoLockFileTheCashFileStillKeepsASecondTableOut) {
+    writeBytes("Korvane.cash", "1000\r\n0\r\n");
+    ::mkdir(path("empty").c_str(), 0700);
+    EXPECT_TRUE(asOrdinaryUser([&] {
+        ::chmod(folder().c_str(), 0111);
+        ::chmod(path("empty").c_str(), 0111);
+        DiskFiles first, second, none;
+        const bool kept = claim(first) == Claim::Held && claim(second) == Claim::HeldElsewhere &&
+                          claim(none, "empty/Korvane.cash") == Claim::Unavailable;
+        ::chmod(path("empty").c_str(), 0700);
+        ::chmod(folder().c_str(), 0700);
+        return kept;
+    }));
+}
+
+// What a player may do to the cash file's name while a table plays from it: the
+// table finds it, saves nothing more, and never replaces another file's lines.
+TEST_F(CashClaim, ATableSavesOnlyToTheFileItReadAtStartUp) {
+    const struct {
+        const char* change;
+        const char* start;  // what F/Korvane.cash is at start-up: a link, a file or none
+        std::function<void(const std::string&)> make;
+    } changes[] = {
+        {"the link led to another table's file", "link",
+         [&](const std::string& c) { relink(c + "F/Korvane.cash", "../O/Korvane.cash"); }},
+        {"the link swapped for a file", "link",
+         [&](const std::string& c) {
+             ::unlink(path(c + "F/Korvane.cash").c_str());
+             writeBytes(c + "F/Korvane.cash", "1000\r\n0\r\n");
+         }},
+        {"the file swapped for a link", "file",
+         [&](const std::string& c) { relink(c + "F/Korvane.cash", "../O/Korvane.cash"); }},
+        {"the file replaced by an editor's save", "link",
+         [&](const std::string& c) {
+             writeBytes(c + "S/edited", "1000\r\n0\r\n");
+             ::rename(path(c + "S/edited").c_str(), path(c + "S/x.cash").c_str());
+         }},
+        {"the file removed", "link",
+         [&](const std::string& c) { ::unlink(path(c + "S/x.cash").c_str()); }},
+        {"a file copied in on a fresh start", "none",
+         [&](const std::string& c) { writeBytes(c + "F/Korvane.cash", "50000\r\n0\r\n"); }},
+    };
+    int n = 0;
+    for (const auto& ch : changes) {
+        const std::string c = std::to_string(n++) + "/";
+        for (const char* sub : {"", "S", "F", "O"})
+            ::mkdir(path(c + sub).c_str(), 0700);
+        writeBytes(c + "O/Korvane.cash", "50000\r\n0\r\n");
+        writeBytes(c + "S/x.cash", "1000\r\n0\r\n");
+        if (std::string(ch.start) == "link") relink(c + "F/Korvane.cash", "../S/x.cash");
+        if (std::string(ch.start) == "file") writeBytes(c + "F/Korvane.cash", "1000\r\n0\r\n");
+        DiskFiles files;
+        const std::string name = path(c + "F/Korvane.cash");
+        ASSERT_EQ(files.claim(name, "Korvane.lock"), Claim::Held) << ch.change;
+        if (std::string(ch.start) != "none") {
+            ASSERT_TRUE(files.writeLines(name, {"1010", "0"}).ok) << ch.change;
+            ASSERT_EQ(files.claim(name, "Korvane.lock"), Claim::Held) << "its own save";
+        }
+        ch.make(c);
+        // Found by the save itself, should the change come between a claim and a save.
+        EXPECT_FALSE(files.writeLines(name, {"1020", "0"}).ok) << ch.change;
+        EXPECT_EQ(files.claim(name, "Korvane.lock"), Claim::FileChanged) << ch.change;
+        std::string everything;  // every file of the player's, their lines one after another
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(path(c)))
+            if (entry.is_regular_file())
+                everything += bytesOf(entry.path().string().substr(folder().size() + 1));
+        EXPECT_EQ(everything.find("1020"), std::string::npos) << ch.change;
+    }
 }
 
 TEST_F(CashClaim, TheSweepTakesOnlyWhatAKilledSaveOfThisFileLeft) {

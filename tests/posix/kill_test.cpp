@@ -27,8 +27,10 @@ class KilledSaves : public ScratchFolder {
         EXPECT_TRUE(files.writeLines(path("Korvane.cash"), oldLines).ok);
         if (readOnlyFolder) {
             ::chmod(folder().c_str(), 0500);
-            if (::geteuid() == 0) ::chown(folder().c_str(), kNobody, kNobody);
-            if (::geteuid() == 0) ::chown(path("Korvane.cash").c_str(), kNobody, kNobody);
+            if (::geteuid() == 0) {
+                EXPECT_EQ(::chown(folder().c_str(), kNobody, kNobody), 0);
+                EXPECT_EQ(::chown(path("Korvane.cash").c_str(), kNobody, kNobody), 0);
+            }
         }
         std::mt19937 random(20261207);
         std::uniform_int_distribution<int> moment(0, 3000);

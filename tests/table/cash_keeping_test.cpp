@@ -41,14 +41,6 @@ TEST_F(CashKeeping, ALossToNothingAndTheLoanAreSavedBeforeTheirBoxes) {
         (std::vector<std::string>{"Want to take | 0\r\n0\r\n", "Just remembe | 1000\r\n1000\r\n"}));
 }
 
-TEST_F(CashKeeping, ARepaymentIsSavedAndACloseMidRoundKeepsTheCashFromBefore) {
-    cashFile("2251\r\n1000\r\n");
-    play("load\nanswer yes\n" + deckOf("10 8 10 K") + "click Command3\n");
-    EXPECT_EQ(onDisk(), "1001\r\n0\r\n");
-    play("wait 3500\nunload\n");
-    EXPECT_EQ(onDisk(), "1001\r\n0\r\n") << "the bet moves only at the settlement";
-}
-
 // A repayment is in the file before its receipt opens, so a kill, or a signal's
 // close while the receipt is open, keeps it; the table shows it once the
 // receipt is closed.
@@ -101,38 +93,78 @@ TEST_F(CashKeeping, AFileThatCouldNotBeLookedAtIsNeverReplaced) {
     EXPECT_EQ(onDisk(), "2350\r\n2000\r\n");
 }
 
-TEST_F(CashKeeping, ASecondTableSaysSoAndLeavesTheFileAlone) {
-    cashFile("2350\r\n2000\r\n");
-    files_.heldElsewhere.insert("Korvane.lock");
-    std::istringstream in("load\nclick Command3\nwait 3000\nunload\n");
-    driver_.run(in);
-    EXPECT_EQ(out_.str(),
-              "box title=\"Korvane\" text=\"The table is already open in another window with the "
-              "cash file Korvane.cash.\\rThis window closes and leaves the file alone.\" "
-              "buttons=ok icon=stop -> ok\n");
-    EXPECT_NE(err_.str().find("error: click: the window is closed"), std::string::npos);
-    EXPECT_EQ(files_.writes, 0);
-    EXPECT_EQ(onDisk(), "2350\r\n2000\r\n");
+// A table that can no longer keep its cash file (another table took it over, or
+// its name came to lead to another file), found at a round's start or at its
+// settlement, says so once, keeps the cash on the table as it is, deals no round
+// it could not keep and says so again at the close; a signal's close writes nothing.
+TEST_F(CashKeeping, ATableThatLostItsFileSaysSoOnceAndDealsNoMore) {
+    const struct {
+        std::set<std::string> MemoryFiles::*lose;
+        const char* name;
+        const char* box;
+        const char* status;
+    } causes[] = {
+        {&MemoryFiles::heldElsewhere, "Korvane.lock",
+         "Another table now plays from the cash file Korvane.cash, since the lock that kept it "
+         "out was removed or replaced.\\rThis table no longer saves its cash there, so as not "
+         "to write over the other table's.",
+         "Other table"},
+        {&MemoryFiles::changed, "Korvane.cash",
+         "The cash file Korvane.cash is no longer the file this table read at start-up: it was "
+         "moved, removed or replaced, or a link to it was changed, while the table was "
+         "open.\\rThis table no longer saves its cash and deals no more rounds, so as not to "
+         "write over another file. Close it, and start it again to play from the file that is "
+         "there now.",
+         "File changed"}};
+    const std::string round = deckOf("10 8 10 K") + "click Command3\nwait 3500\n";
+    for (const auto& cause : causes) {
+        for (const bool atStart : {true, false}) {
+            MemoryFiles files;
+            files.files["Korvane.cash"] = "2490\r\n0\r\n";  // a win would raise the limit
+            std::ostringstream out, err;
+            Driver driver{files, out, err};
+            std::istringstream load(atStart ? "load\n" : "load\n" + round);
+            driver.run(load);
+            (files.*cause.lose).insert(cause.name);
+            std::istringstream rest((atStart ? round : "") + "click Command2\nwait 1000\n" + won() +
+                                    "get Label10.Caption\nget Label5.Caption\n");
+            driver.run(rest);
+            const std::string shown = out.str();
+            EXPECT_EQ(count(shown, cause.box), 1) << shown;
+            EXPECT_EQ(count(shown, "sound youwin.wav"), atStart ? 0 : 1) << shown;
+            EXPECT_EQ(count(shown, "Congratulations"), 0) << shown;
+            EXPECT_EQ(count(shown, atStart ? "Label10.Caption=2490\n" : "Label10.Caption=2500\n"),
+                      1);
+            EXPECT_EQ(count(shown, std::string("Label5.Caption=") + cause.status + "\n"), 1);
+            EXPECT_FALSE(driver.form().Command3.enabled || driver.form().HScroll1.enabled);
+            EXPECT_FALSE(driver.form().writeCashFile().ok);
+            std::istringstream unload("unload\n");
+            driver.run(unload);
+            EXPECT_EQ(count(out.str(), cause.box), 2) << "again at the close";
+            EXPECT_EQ(count(out.str(), "could not be saved"), 0);
+            EXPECT_EQ(err.str(), "");
+            EXPECT_EQ(files.writes, 0);
+        }
+    }
 }
 
-// Another table took the lock (this one's was removed or replaced) and plays
-// from the file: this table never writes over its cash, says so after the round
-// it could not save and again at the close, and a signal's close writes nothing.
-TEST_F(CashKeeping, ATableWhoseLockWasTakenStopsSavingAndSaysSo) {
-    cashFile("1000\r\n0\r\n");
-    play("load\n");
-    files_.heldElsewhere.insert("Korvane.lock");
-    cashFile("1010\r\n0\r\n");  // the other table's win
-    const std::string out = play(won() + won() + "unload\n");
-    EXPECT_EQ(count(out,
-                    "Another table now plays from the cash file Korvane.cash, since the lock "
-                    "that kept it out was removed or replaced.\\rThis table no longer saves "
-                    "its cash there, so as not to write over the other table's."),
-              2)
-        << out;
-    EXPECT_EQ(count(out, "could not be saved"), 0) << out;
-    EXPECT_FALSE(table().writeCashFile().ok);
-    EXPECT_EQ(onDisk(), "1010\r\n0\r\n");
+// Nor does it lend: a loan it could not keep would be cash that is not there.
+TEST_F(CashKeeping, ATableThatLostItsFileLendsNothing) {
+    MemoryFiles files;
+    files.files["Korvane.cash"] = "0\r\n0\r\n";
+    std::ostringstream out, err;
+    Driver driver{files, out, err};
+    std::istringstream load("load\n");
+    driver.run(load);
+    files.heldElsewhere.insert("Korvane.lock");
+    std::istringstream rest("click Label15\nclick Label15\nget Label10.Caption\n");
+    driver.run(rest);
+    const std::string shown = out.str();
+    EXPECT_EQ(count(shown, "Another table now plays"), 1) << shown;
+    EXPECT_EQ(count(shown, "Label10.Caption=0\n"), 1) << shown;
+    EXPECT_EQ(driver.form().Debt, 0);
+    EXPECT_FALSE(driver.form().lendsNow());
+    EXPECT_EQ(files.writes, 0);
 }
 
 TEST_F(CashKeeping, AFolderThatTakesNoLockIsToldAndTheTablePlaysOn) {

@@ -116,18 +116,9 @@ class Checker {
     Snapshot read(const Form1& t);
     std::string money(const Snapshot& before, const Snapshot& after, const Form1& t) const;
     std::string round(const Snapshot& before, const Snapshot& after, const Form1& t);
-    std::string captions(const Form1& t);
 
     int started_ = 0, settled_ = 0;
     int winsAtStart_ = 0;
-    // The captions of the table's labels, buttons and frames, found once (the
-    // controls live as long as the table), each with the text last checked.
-    struct Caption {
-        const Control* control;
-        const std::string* text;
-        std::string checked;
-    };
-    std::vector<Caption> captions_;
     CaptionNumber cash_, bet_, dealerWins_, playerWins_;
     // Nothing moves the table between two events: one's after is the next one's before.
     Snapshot before_;
@@ -178,36 +169,9 @@ std::string Checker::round(const Snapshot& b, const Snapshot& a, const Form1& t)
     return "";
 }
 
-const std::string* captionOf(const Control& c) {
-    if (auto* label = dynamic_cast<const Label*>(&c)) return &label->caption;
-    if (auto* button = dynamic_cast<const Button*>(&c)) return &button->caption;
-    if (auto* frame = dynamic_cast<const Frame*>(&c)) return &frame->caption;
-    return nullptr;
-}
-
-// A line break, "inf" or "nan": a number or a text the window cannot show.
-bool unshowable(const std::string& caption) {
-    return caption.find('\r') != std::string::npos || caption.find('\n') != std::string::npos ||
-           caption.find("inf") != std::string::npos || caption.find("nan") != std::string::npos;
-}
-
-std::string Checker::captions(const Form1& t) {
-    if (captions_.empty())
-        for (const Control* c : t.controls())
-            if (const std::string* caption = captionOf(*c)) captions_.push_back({c, caption, ""});
-    // A caption read before and not changed since was fine then and is fine now.
-    for (Caption& c : captions_) {
-        if (*c.text == c.checked) continue;
-        if (unshowable(*c.text)) return c.control->name() + " reads \"" + *c.text + "\"";
-        c.checked = *c.text;
-    }
-    return "";
-}
-
 std::string Checker::check(const Form1& t) {
     const Snapshot after = read(t);
-    for (const std::string& wrong :
-         {money(before_, after, t), round(before_, after, t), captions(t)})
+    for (const std::string& wrong : {money(before_, after, t), round(before_, after, t)})
         if (!wrong.empty()) return wrong;
     before_ = after;
     return "";

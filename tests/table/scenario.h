@@ -24,14 +24,9 @@ class Scenario : public ::testing::Test {
         return out_.str();
     }
     // Each line must come out, in this order (other lines may stand between). A
-    // line starting with "~" need only be part of a line.
-    static void expectInOrder(const std::string& output, const std::vector<std::string>& lines) {
-        size_t from = 0;
-        for (const std::string& line : lines)
-            if (!findAfter(output, line, from)) return;
-    }
-    // A braced list stays a list of views: building strings from it trips a false
-    // alarm of GCC 16's optimiser (free-nonheap-object) in the allocator.
+    // line starting with "~" need only be part of a line. (A braced list stays a
+    // list of views: strings built from it trip a false alarm of GCC 16's
+    // optimiser, free-nonheap-object, in the allocator.)
     static void expectInOrder(const std::string& output,
                               std::initializer_list<std::string_view> lines) {
         size_t from = 0;

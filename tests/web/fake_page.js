@@ -8,8 +8,6 @@ const fake = {
     clock: 0,
     elements: new Map(),
     stored: new Map(),
-    storageState: 0,
-    claimed: 0,
     seconds: 43200,
     boxes: [],
     opened: [],      // every box, in the order opened
@@ -18,8 +16,6 @@ const fake = {
     writes: [],
     asked: [],       // the waits the table asked for between events
     askedInBox: 0,
-    stoodDown: false,
-    note: "",
     focus: "",
     step: 0,
     file: null,
@@ -103,52 +99,6 @@ const scenarios = {
             check(status() === "DU TABTE", "the round is lost: " + status());
         },
     },
-    keys: {
-        storage: "1000\r\n0\r\n",
-        steps: [[() => true, "key AltS"],
-                [() => status() === "Your Turn", "key Space"],
-                [() => element("Picture2_2").shown || status() !== "Your Turn", "key Alt2"],
-                [() => element("Command3").enabled, null]],
-        finish() {
-            check(element("Picture2_2").everShown, "Space on Deal dealt a card");
-            check(element("Picture1_0").name === "Face-down card" || status() !== "Your Turn",
-                  "the hole card is told only as face down");
-            check(fake.focus === "Command3", "the focus is back on Start: " + fake.focus);
-            check(element("Command1").name === "Deal a card" && element("Command1").role === "button",
-                  "Deal is told as the desktop tells it");
-            for (const id of ["Label16", "Label17"])
-                check(!element(id).everSpoken && !(element(id).stop > 0), id + " stays secret");
-            check(element("Check1").stop < 0 || element("Check1").stop > element("Command3").stop,
-                  "Sounds comes after Start in the Tab order");
-        },
-    },
-    secondTab: {
-        claimed: 1,
-        steps: [],
-        finish() {
-            check(fake.opened.length === 1 && fake.opened[0].text.startsWith(
-                      "The table is already open in another window"), "the player is told");
-            check(fake.stoodDown && fake.asked.length === 0, "the page plays nothing");
-            check(fake.writes.length === 0, "nothing is stored");
-            check(fake.note.startsWith("The table is already open"), "the page says why: " + fake.note);
-        },
-    },
-    blockedStorage: {
-        storageState: 2,
-        steps: [[() => true, "click Command3"],
-                [() => status() === "Your Turn", "click Command2"],
-                [() => element("Command3").enabled && fake.clock > 3500, null]],
-        answer(box) {
-            return { after: 0, answer: box.buttons === 1 ? 2 : 0 };
-        },
-        finish() {
-            check(fake.opened[0] && fake.opened[0].text.includes(
-                      "could not be read (the browser keeps no storage"), "told at start-up");
-            check(fake.opened[0] && fake.opened[0].icon === 1, "with the stop icon");
-            check(fake.writes.length === 0, "nothing is written");
-            check(fake.note.startsWith("This browser keeps nothing"), "the note: " + fake.note);
-        },
-    },
     openCash: {
         storage: "1000\r\n0\r\n",
         // A NUL byte in a cash text reaches the page, its box and its store whole.
@@ -180,8 +130,7 @@ if (!scenario) {
     console.log("no scenario " + process.argv[2]);
     process.exit(2);
 }
-for (const key of ["claimed", "storageState", "seconds"])
-    if (scenario[key] !== undefined) fake[key] = scenario[key];
+if (scenario.seconds !== undefined) fake.seconds = scenario.seconds;
 if (scenario.storage !== undefined) fake.stored.set("Korvane.cash", scenario.storage);
 
 function finish() {
@@ -190,10 +139,6 @@ function finish() {
                 fake.checks + " checks");
     process.exit(fake.failures ? 1 : 0);
 }
-process.on("exit", () => {
-    // The table stood down and returned: its scenario ends with it.
-    if (fake.stoodDown && fake.checks === 0) finish();
-});
 function stuck(why) {
     check(false, why + " (at " + fake.clock + " ms, status " + status() + ")");
     finish();
@@ -271,19 +216,16 @@ Module.page = {
         fake.sounds.push(file);
     },
     read(key) {
-        if (fake.storageState === 2)
-            return { state: 2, bytes: "the browser keeps no storage for this page" };
         const value = fake.stored.get(key);
         return value === undefined ? { state: 1, bytes: "" } : { state: 0, bytes: value };
     },
     write(key, bytes) {
-        if (fake.storageState === 2) return "the browser keeps no storage for this page";
         fake.stored.set(key, bytes);
         fake.writes.push(bytes);
         return "";
     },
     claim() {
-        return fake.claimed;
+        return 0;
     },
     offer() {},
     takeOpened() {
@@ -292,27 +234,16 @@ Module.page = {
     know(sounds, keys, largest) {
         Object.assign(fake, { soundFiles: sounds, tableKeys: keys, largestCashFile: largest });
     },
-    standDown() {
-        fake.stoodDown = true;
-    },
-    tellStorage(note) {
-        fake.note = note;
-    },
-    setStop(id, order) {
-        fake.elements.get(id).stop = order;
-    },
+    standDown() {},
+    tellStorage() {},
+    setStop() {},
     focus(id) {
         fake.focus = id;
     },
     focused() {
         return fake.focus;
     },
-    setSpoken(id, role, name, description, checked) {
-        const e = fake.elements.get(id);
-        if (!e) return;  // the deck's lists have no element
-        Object.assign(e, { role, name, description, checked });
-        if (role) e.everSpoken = true;
-    },
+    setSpoken() {},
     now() {
         return fake.clock;
     },

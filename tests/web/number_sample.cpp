@@ -100,9 +100,11 @@ void readTexts(uint64_t& state) {
     for (const char* text : texts)
         readText(text);
     for (int i = 0; i < 4000; ++i) {
-        std::string text = std::to_string(nextBits(state) % 1000000000000000000ull);
-        text.insert(nextBits(state) % text.size(), ".");
-        text += "e" + std::to_string(static_cast<int>(nextBits(state) % 80) - 40);
+        const std::string digits = std::to_string(nextBits(state) % 1000000000000000000ull);
+        const size_t point = nextBits(state) % digits.size();
+        std::string text = digits.substr(0, point) + '.' + digits.substr(point);
+        text += 'e';
+        text += std::to_string(static_cast<int>(nextBits(state) % 80) - 40);
         readText(text);
     }
 }

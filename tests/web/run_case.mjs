@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one case of cases/ after checking that what it needs is there: the browser
-// driver (make web-deps) and, but for the harness's own case, the built site
-// (make web). Missing, the case is skipped (77), or fails when KORVANE_WEB_REQUIRED=1.
+// driver (make web-deps) and the built site (make web). Missing, the case is
+// skipped (77), or fails when KORVANE_WEB_REQUIRED=1 (make web-test) asks for them.
 import { existsSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -11,7 +11,7 @@ const name = process.argv[2];
 const site = process.env.KORVANE_WEB_SITE ?? '';
 const missing = [];
 if (!existsSync(path.join(here, 'node_modules', 'playwright-core'))) missing.push('the browser driver (make web-deps)');
-if (name !== 'harness' && !existsSync(path.join(site, 'index.html'))) missing.push(`the site in "${site}" (make web)`);
+if (!existsSync(path.join(site, 'index.html'))) missing.push(`the site in "${site}" (make web)`);
 if (missing.length) {
     console.log(`missing ${missing.join(' and ')}`);
     process.exit(process.env.KORVANE_WEB_REQUIRED === '1' ? 1 : 77);

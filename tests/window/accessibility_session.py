@@ -21,14 +21,10 @@ class Failed(Exception):
 
 def need_tools():
     """Says which Debian package is missing, rather than skipping."""
-    missing = []
-    for tool, package in (("Xvfb", "xvfb"), ("dbus-run-session", "dbus-daemon")):
-        if shutil.which(tool) is None:
-            missing.append(f"{tool} (package {package})")
-    if not os.access(BUS_LAUNCHER, os.X_OK):
-        missing.append(f"{BUS_LAUNCHER} (package at-spi2-core)")
-    probe = subprocess.run([SYSTEM_PYTHON, "-c", "import pyatspi"], capture_output=True)
-    if probe.returncode != 0:
+    missing = [f"{tool} (package {package})" for tool, package in
+               (("Xvfb", "xvfb"), ("dbus-run-session", "dbus-daemon"), (BUS_LAUNCHER, "at-spi2-core"))
+               if shutil.which(tool) is None]
+    if subprocess.run([SYSTEM_PYTHON, "-c", "import pyatspi"], capture_output=True).returncode:
         missing.append("pyatspi for the system Python (package python3-pyatspi)")
     if missing:
         raise Failed("missing: " + "; ".join(missing) + " -- `make deps` installs them")

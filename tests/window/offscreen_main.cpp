@@ -10,9 +10,6 @@
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
-#ifdef KORVANE_LOCALE
-    qputenv("LC_ALL", KORVANE_LOCALE);  // taken up by Qt as the application starts
-#endif
 #ifdef KORVANE_SCREEN_SCALE
     qputenv("QT_SCALE_FACTOR", KORVANE_SCREEN_SCALE);
 #endif

@@ -3,15 +3,10 @@
 // own pace on the real event loop, two more cards, stop, and the dealer's turn.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include "headless/scripted_random.h"
 #include "tests/window/window_fixture.h"
@@ -64,39 +59,6 @@ TEST_F(WindowRound, PlaysARoundToItsEnd) {
     shot.save(QStringLiteral(KORVANE_SHOTS "/round.png"));
     // The dealer's hole card is face up: the ten of hearts, white, not the red back.
     EXPECT_EQ(shot.pixelColor(pixels(120) + 60, pixels(120) + 60), QColor(255, 255, 255));
-}
-
-TEST_F(WindowRound, NoAccessKeyActsWhileABoxIsOpen) {
-    QFile cash(QDir(folder()).filePath(QStringLiteral("Korvane.cash")));
-    ASSERT_TRUE(cash.open(QIODevice::WriteOnly));
-    cash.write("0\r\n0\r\n");
-    cash.close();
-    open();
-    // The window active, so that only the box can keep the key from the button.
-    table_->view().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&table_->view()));
-    Form1& form = table_->form();
-    // An access key that acts presses its button down at once, and clicks it later.
-    QSignalSpy pressed(widget<QPushButton>(form.Command3), &QPushButton::pressed);
-    QSignalSpy started(widget<QPushButton>(form.Command3), &QPushButton::clicked);
-    bool boxSeen = false;
-    QTimer watcher;  // looks for the loan office's question once its click is in
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        watcher.stop();
-        boxSeen = true;
-        QTest::keyClick(&table_->view(), Qt::Key_S, Qt::AltModifier);
-        EXPECT_EQ(pressed.count(), 0) << "the start button went down behind the box";
-        QTest::keyClick(box, Qt::Key_Escape);  // the loan declined
-    });
-    watcher.start(20);
-    QTest::mouseClick(widget(form.Label15), Qt::LeftButton);
-    EXPECT_TRUE(boxSeen);
-    EXPECT_EQ(pressed.count(), 0);
-    EXPECT_EQ(started.count(), 0);
-    EXPECT_EQ(form.Label10.caption, "0");
-    EXPECT_EQ(form.Debt, 0);
 }
 
 }  // namespace

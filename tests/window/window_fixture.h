@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,21 +31,28 @@ class WindowTest : public ::testing::Test {
         table_.reset();
         QDir::setCurrent(QDir::tempPath());
     }
-    // Starts the game as a player would; the shuffles draw from `random_`.
-    void open() {
+    // Starts the game as a player would, from a cash file of these bytes (none: no
+    // file); the shuffles draw from `random_`.
+    void open(const char* cash = nullptr) {
+        if (cash) {
+            QFile file(QDir(folder()).filePath(QStringLiteral("Korvane.cash")));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(cash) > 0);
+        }
         table_ = std::make_unique<QtTable>(&random_);
         table_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&table_->view()));
+    }
+    // The opening deal, tick by tick, without its waits.
+    void dealNow() {
+        for (int tick = 0; tick < 4; ++tick) {
+            table_->form().Timer1_Timer();
+            table_->view().refresh();
+        }
     }
     QString folder() const { return folder_.path(); }
     template <class Q = QWidget>
     Q* widget(const Control& control) {
         return qobject_cast<Q*>(table_->view().widgetFor(control));
-    }
-    // What a screen reader is told a control is called.
-    QString spokenName(const Control& control) {
-        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget(control));
-        return spoken ? spoken->text(QAccessible::Name) : QString();
     }
     // Where a control's middle lies in the window.
     static QPoint middleOf(const Widget& control) {

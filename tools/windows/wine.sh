@@ -8,6 +8,12 @@ set -euo pipefail
 prefix=$1
 shift
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
+# Wine writes a Windows name to the Unix disk in the locale's characters: under
+# plain C (a login without LANG, as on a fresh machine) "Søren" has no Unix name.
+export LC_ALL=C.UTF-8
+# Wine 10 (Debian 13) aborts as it starts ("free(): invalid pointer") whenever
+# TMPDIR is set, as CI sets it: wine keeps its few files in the system's own.
+unset TMPDIR
 # No Mono and no Gecko: nothing of ours needs them, and their installers would ask.
 export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 if [ ! -f "$prefix/system.reg" ]; then

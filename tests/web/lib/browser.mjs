@@ -22,20 +22,24 @@ export const chromiumFlags = [
 // Where a request goes that is no request to a server at all.
 const local = new Set(['data:', 'blob:', 'about:']);
 
-// A browser whose pages may reach only `origin`; anything else is refused and kept
-// in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
-// a page are kept too: the table draws its own boxes and throws nothing.
-export async function openBrowser(scratch, origin, { profile = 'profile', viewport, deviceScaleFactor, hasTouch } = {}) {
-    const profileDir = path.join(scratch, profile);
+// One browser a case: started by its first session, closed by closeBrowser when
+// the case ends. Each session is a context of its own in it, with storage of its
+// own, at a small part of what starting a browser costs. The browser keeps its
+// profile in TMPDIR, the case's folder (scratch.mjs).
+let shared = null;
+export async function closeBrowser() {
+    const browser = shared;
+    shared = null;
+    if (browser) await (await browser).close().catch(() => {});
+}
+
+function theBrowser(scratch) {
     const home = path.join(scratch, 'home');
     mkdirSync(home, { recursive: true });
-    const context = await chromium.launchPersistentContext(profileDir, {
+    shared ??= chromium.launch({
         executablePath: process.env.KORVANE_CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
         args: chromiumFlags,
-        viewport: viewport ?? { width: 1024, height: 768 },
-        deviceScaleFactor,
-        hasTouch,
         env: {
             ...process.env,
             HOME: home,
@@ -43,6 +47,18 @@ export async function openBrowser(scratch, origin, { profile = 'profile', viewpo
             XDG_CACHE_HOME: path.join(home, '.cache'),
         },
         timeout: 30000,
+    });
+    return shared;
+}
+
+// A context whose pages may reach only `origin`; anything else is refused and kept
+// in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
+// a page are kept too: the table draws its own boxes and throws nothing.
+export async function openBrowser(scratch, origin, { viewport, deviceScaleFactor, hasTouch } = {}) {
+    const context = await (await theBrowser(scratch)).newContext({
+        viewport: viewport ?? { width: 1024, height: 768 },
+        deviceScaleFactor,
+        hasTouch,
     });
     const watch = { requests: [], foreign: new Set(), nativeBoxes: [], errors: [] };
     const isForeign = (url) => {
@@ -69,5 +85,5 @@ export async function openBrowser(scratch, origin, { profile = 'profile', viewpo
         watch.requests.push(request.url());
         if (isForeign(request.url())) watch.foreign.add(request.url());
     });
-    return { context, watch, profileDir };
+    return { context, watch, profileDir: process.env.TMPDIR };
 }

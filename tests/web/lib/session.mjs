@@ -5,13 +5,13 @@
 import assert from 'node:assert/strict';
 import { after } from 'node:test';
 import { serve } from './server.mjs';
-import { openBrowser } from './browser.mjs';
+import { closeBrowser, openBrowser } from './browser.mjs';
 import { siteFolder } from './scratch.mjs';
 
-export async function tableSession(scratch, { profile, viewport, deviceScaleFactor, hasTouch, initScript, server } = {}) {
+export async function tableSession(scratch, { viewport, deviceScaleFactor, hasTouch, initScript, server } = {}) {
     const ownServer = !server;
     const site = server ?? (await serve(siteFolder()));
-    const browser = await openBrowser(scratch, site.origin, { profile, viewport, deviceScaleFactor, hasTouch });
+    const browser = await openBrowser(scratch, site.origin, { viewport, deviceScaleFactor, hasTouch });
     if (initScript) await browser.context.addInitScript(initScript);
     let closed = false;
     return {
@@ -36,12 +36,13 @@ export async function tableSession(scratch, { profile, viewport, deviceScaleFact
     };
 }
 
-// The sessions one case opens, by profile, each closed when the case ends.
+// The sessions one case opens, each named for the reader, and each closed with
+// the browser when the case ends.
 export function sessionsIn(scratch) {
     const open = [];
-    after(() => Promise.all(open.map((s) => s.close())));
-    return async (profile, options = {}) => {
-        const s = await tableSession(scratch, { profile, ...options });
+    after(() => Promise.all(open.map((s) => s.close())).then(closeBrowser));
+    return async (name, options = {}) => {
+        const s = await tableSession(scratch, options);
         open.push(s);
         return s;
     };

@@ -6,8 +6,8 @@
 //   whose id is its name in the game, an array's index after "_" (Command3,
 //   Label10, Picture1_0, HScroll1);
 // - the shuffle is seeded from the page's clock, `new Date()`: stopped at a time
-//   of day, the page deals the deck the core deals at that time (dealtAt), which
-//   the driver's `deck` command then forces on the desktop;
+//   of day, the page deals the deck korvane-drive deals once its clock has come
+//   round to that time (atTimeOfDay);
 // - a message box is an element of role dialog or alertdialog, its title and
 //   text the elements its aria-labelledby and aria-describedby name, the text
 //   with a line a line, and its buttons;
@@ -15,7 +15,8 @@
 //   (images/face31.png, images/back10@2x.png);
 // - "Save cash file" and "Open cash file" are buttons beside #table.
 import { execFileSync } from 'node:child_process';
-import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdtempSync } from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 
 export const shortly = 10000;  // ms a page has to show what a click or key asked for
@@ -55,10 +56,8 @@ export async function openTable(context, origin, { clock } = {}) {
     return page;
 }
 
-// The text a control shows, as the game holds its caption: the access key's "&" is
-// drawn as an underline, so it is not in the text.
+// The text a control shows.
 export const shown = (page, name) => control(page, name).evaluate((e) => e.textContent);
-export const caption = (text) => text.replace(/&(.)/g, '$1');
 
 export async function waitForText(page, name, text, timeout = aRound, when = '') {
     try {
@@ -71,12 +70,6 @@ export async function waitForText(page, name, text, timeout = aRound, when = '')
     }
 }
 
-// The image a picture box shows, by the core's name for it ("face31"), or "none".
-export async function pictureOn(page, name) {
-    const source = await control(page, name).evaluate((e) => e.currentSrc || e.getAttribute('src') || '');
-    return source ? source.split('/').pop().replace(/(@\dx)?\.png$/, '') : 'none';
-}
-
 // Waits until a picture box shows that image: a picture is fetched once it can be seen.
 export async function waitForPicture(page, name, want, timeout = shortly) {
     try {
@@ -86,7 +79,7 @@ export async function waitForPicture(page, name, want, timeout = shortly) {
             return (source ? source.split('/').pop().replace(/(@\dx)?\.png$/, '') : 'none') === image;
         }, [selector(name), want], { timeout });
     } catch (error) {
-        throw new Error(`${name} shows ${await pictureOn(page, name)}, not ${want}`, { cause: error });
+        throw new Error(`${name} shows no ${want}`, { cause: error });
     }
 }
 
@@ -115,93 +108,29 @@ export async function answerBox(page, answer) {
                                [box, text], { timeout: shortly });
 }
 
-// The box's text as the desktop's driver prints it: lines joined by character 13.
-export const boxLines = (text) => text.replace(/\r\n?|\n/g, '\r').replace(/\r+$/, '');
-
-// The core, headless, played through the same commands: what the desktop shows.
-// Given files, it plays in a folder of its own holding them, on the disk, as the
-// game reads and writes its cash file.
-let folders = 0;
-export function desktop(commands, { files, scratch } = {}) {
-    let cwd;
-    const args = [...commands];
-    if (files) {
-        cwd = path.join(scratch, `desktop-${++folders}`);
-        mkdirSync(cwd, { recursive: true });
-        for (const [name, bytes] of Object.entries(files)) writeFileSync(path.join(cwd, name), bytes);
-        args.unshift('--disk');
-    }
-    const out = execFileSync(process.env.KORVANE_TABLE_FACTS, args, { cwd, encoding: 'utf8', maxBuffer: 64 << 20 });
-    const facts = JSON.parse(out);
-    facts.get = (property) => {
-        const line = facts.said.find((l) => l.startsWith(`${property}=`));
-        if (line === undefined) throw new Error(`the desktop said nothing of ${property}`);
-        return line.slice(property.length + 1);
+// The table without a screen, korvane-drive, after the same commands, in a fresh
+// folder: what it printed (boxes, sounds), the values it was asked for with
+// `get`, and with `state` every control's properties.
+export function drive(commands) {
+    const cwd = mkdtempSync(path.join(os.tmpdir(), 'drive-'));
+    const said = execFileSync(process.env.KORVANE_DRIVE, [], { cwd, input: commands.join('\n') + '\n', encoding: 'utf8',
+                                                               maxBuffer: 64 << 20 }).split('\n');
+    const value = (key) => {
+        const line = said.find((l) => l.startsWith(`${key}=`));
+        if (line === undefined) throw new Error(`the driver said nothing of ${key}`);
+        return line.slice(key.length + 1);
     };
-    facts.boxes = facts.said.filter((l) => l.startsWith('box '));
-    facts.fileText = (name) => (cwd ? readFileSync(path.join(cwd, name)) : Buffer.from(facts.files[name] ?? '', 'hex'));
-    return facts;
-}
-
-// The deck a shuffle deals at `seconds` past midnight, and the driver's command
-// that makes the desktop's next shuffle deal it.
-export function dealtAt(seconds) {
-    const { deck } = JSON.parse(execFileSync(process.env.KORVANE_TABLE_FACTS, ['--deal-at', String(seconds)],
-                                             { encoding: 'utf8' }));
-    return { deck, command: `deck ${deck.join(' ')}` };
-}
-
-// What the desktop's driver printed for a box: title, text (\r between lines), buttons.
-export function parseBox(line) {
-    const unescape = (s) => s.replace(/\\(.)/g, (_, c) => (c === 'r' ? '\r' : c));
-    const m = line.match(/^box title="((?:[^"\\]|\\.)*)" text="((?:[^"\\]|\\.)*)" buttons=(\w+) icon=(\w+)/);
-    return m && { title: unescape(m[1]), text: unescape(m[2]), buttons: m[3], icon: m[4] };
-}
-
-// What Chromium's accessibility tree tells of each named control: its role and
-// name, whether it is left out of the tree, checked for a choice, and how a change
-// of it is told (live).
-export async function spokenOf(page, names) {
-    const cdp = await page.context().newCDPSession(page);
-    try {
-        const { root } = await cdp.send('DOM.getDocument', { depth: 0 });
-        const told = {};
-        for (const name of names) {
-            const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector: selector(name) });
-            if (!nodeId) {
-                told[name] = null;
-                continue;
-            }
-            const { nodes } = await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: true });
-            const { node: dom } = await cdp.send('DOM.describeNode', { nodeId });
-            const self = nodes.find((n) => n.backendDOMNodeId === dom.backendNodeId) ?? { ignored: true };
-            const named = (n) => n && !n.ignored && (n.name?.value ?? '') !== '';
-            // Only a node that stands for nothing itself, or a label around its control,
-            // hands over to a named child.
-            const empty = self.ignored || ['generic', 'none', 'presentation', 'LabelText'].includes(self.role?.value);
-            const child = empty ? (self.childIds ?? []).map((id) => nodes.find((n) => n.nodeId === id)).find(named) : null;
-            const node = named(self) || !child ? self : child;
-            const property = (key) => node.properties?.find((p) => p.name === key)?.value?.value;
-            told[name] = { ignored: Boolean(self.ignored) && !child, role: node.role?.value ?? '', name: node.name?.value ?? '',
-                           checked: property('checked'), live: property('live') };
-        }
-        return told;
-    } finally {
-        await cdp.detach();
+    const controls = {};
+    for (const line of said) {
+        const m = line.match(/^([A-Za-z0-9()]+)\.(\w+)=(.*)$/);
+        if (m) (controls[m[1]] ??= {})[m[2]] = m[3];
     }
+    return { said, get: value, controls, sounds: said.filter((l) => l.startsWith('sound ')).map((l) => l.slice(6)) };
 }
 
-// Chromium's roles for each kind of thing the desktop's screen reader is told of.
-export const rolesFor = {
-    window: ['RootWebArea', 'main', 'application', 'region'],
-    group: ['group', 'region', 'figure'],
-    label: ['status', 'note', 'paragraph', 'StaticText', 'LabelText', 'text', 'region', 'log', 'term'],
-    button: ['button'],
-    checkbox: ['checkbox'],
-    scrollbar: ['slider', 'scrollbar', 'spinbutton'],
-    graphic: ['img', 'image', 'graphics-symbol', 'figure'],
-    choice: ['radio', 'option', 'button', 'menuitemradio', 'checkbox'],
-};
+// The driver's clock starts at noon: this command brings it round to the time of
+// day the page's clock was stopped at, so both shuffle alike.
+export const atTimeOfDay = (seconds) => `wait ${((seconds - 43200 + 86400) % 86400) * 1000}`;
 
 // Gives the page a cash file through its "Open cash file" button.
 export async function openCashFile(page, bytes) {

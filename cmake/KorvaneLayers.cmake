@@ -7,7 +7,8 @@
 #   cards, bank         the deck and the hands; the cash file, the bet's limit, the loan office
 #   table               Form1: the table state and its handlers
 #   access              the table by keyboard and screen reader, for every window
-#   headless, window, web  the backends: the tests' virtual desktop, the Qt window, the page
+#   headless, window, web, winwindow  the backends: the tests' virtual desktop, the Qt
+#                       window, the page, the Windows window
 #   drive               korvane-drive, the table without a screen
 #
 # A layer links only layers below it (cards and bank not each other), and its
@@ -15,7 +16,7 @@
 # is offered to the compiler from a folder of its own in the build tree, so an
 # include against the grain fails to build, and a link against it fails to
 # configure.
-set(KORVANE_LAYERS platform posix:winsys ui cards:bank table access headless:window:web drive)
+set(KORVANE_LAYERS platform posix:winsys ui cards:bank table access headless:window:web:winwindow drive)
 
 # The folder from which `folder`'s headers are included as "folder/x.h".
 function(korvane_layer_root folder result)

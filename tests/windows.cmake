@@ -13,6 +13,7 @@ target_compile_definitions(core_test PRIVATE KORVANE_REPLAY_DIR="${CMAKE_CURRENT
 add_test(NAME core_test COMMAND core_test)
 
 add_subdirectory(winsys)
+add_subdirectory(winwindow)
 
 # Under wine a box names the run's folder as Windows does, on drive Z:.
 add_test(NAME drive_scripts

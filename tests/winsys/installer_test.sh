@@ -21,7 +21,7 @@ rm -rf "$installed" "$cash"
 run reg delete "$key" /f >/dev/null 2>&1 || true
 
 run "$setup" /S
-for file in korvane-drive.exe COPYING.txt 'Uninstall Korvane.exe'; do
+for file in Korvane.exe korvane-drive.exe COPYING.txt 'Uninstall Korvane.exe'; do
     [ -f "$installed/$file" ] || fail "the installer left no $file in $installed"
 done
 run reg query "$key" /v QuietUninstallString | grep -q 'Uninstall Korvane.exe" /S' ||

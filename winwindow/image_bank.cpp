@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "winwindow/image_bank.h"
+
+#include <wincodec.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "winwindow/win_look.h"
+
+namespace korvane {
+namespace {
+
+// The imaging component's factory and its premultiplied 32-bit format, as
+// Windows names them (Windows 7 and later, and wine).
+constexpr GUID kFactory = {
+    0xcacaf262, 0x9370, 0x4615, {0xa1, 0x3b, 0x9f, 0x55, 0x39, 0xda, 0x4c, 0x0a}};
+constexpr GUID kPremultipliedBgra = {
+    0x6fddc324, 0x4e03, 0x4bfe, {0xb1, 0x85, 0x3d, 0x77, 0x76, 0x8d, 0xc9, 0x10}};
+
+template <class T>
+struct Held {
+    T* p = nullptr;
+    ~Held() {
+        if (p) p->Release();
+    }
+    T** operator&() { return &p; }
+    T* operator->() const { return p; }
+};
+
+HBITMAP dibOf(const Pixels& pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = pixels.width;
+    info.bmiHeader.biHeight = -pixels.height;  // the top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits) std::memcpy(bits, pixels.bgra.data(), pixels.bgra.size());
+    return bitmap;
+}
+
+}  // namespace
+
+ImageBank::ImageBank() {
+    CoCreateInstance(kFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
+                     reinterpret_cast<void**>(&factory_));
+}
+
+ImageBank::~ImageBank() {
+    for (const auto& [key, bitmap] : bitmaps_)
+        DeleteObject(bitmap);
+    if (factory_) factory_->Release();
+}
+
+std::wstring ImageBank::resourceName(const std::string& image, bool twice) {
+    std::wstring name(image.begin(), image.end());
+    std::transform(name.begin(), name.end(), name.begin(), towupper);
+    return twice ? name + L"_2X" : name;
+}
+
+HBITMAP ImageBank::bitmap(Picture picture, UINT dpi, Rgb back) {
+    if (!picture) return nullptr;
+    const auto key = std::make_tuple(picture, dpi, colorOf(back));
+    if (const auto made = bitmaps_.find(key); made != bitmaps_.end()) return made->second;
+    const bool twice = dpi != kDesignDpi;
+    const Pixels* art = decoded(picture->name, twice);
+    if (!art) {
+        OutputDebugStringW((L"Korvane: no image " + resourceName(picture->name, twice)).c_str());
+        return bitmaps_[key] = nullptr;
+    }
+    // Shown from its top-left corner at its own size, as on every other screen.
+    const int width = twice ? atDpi((art->width + 1) / 2, dpi) : art->width;
+    const int height = twice ? atDpi((art->height + 1) / 2, dpi) : art->height;
+    Pixels shown = resampled(*art, std::max(width, 1), std::max(height, 1));
+    overColour(shown, back);
+    return bitmaps_[key] = dibOf(shown);
+}
+
+const Pixels* ImageBank::decoded(const std::string& image, bool twice) {
+    const std::wstring name = resourceName(image, twice);
+    if (const auto found = decoded_.find(name); found != decoded_.end())
+        return found->second.width ? &found->second : nullptr;
+    Pixels& pixels = decoded_[name];
+    if (!decode(name, pixels)) pixels = {};
+    return pixels.width ? &pixels : nullptr;
+}
+
+bool ImageBank::decode(const std::wstring& resource, Pixels& into) {
+    const HRSRC found = FindResourceW(nullptr, resource.c_str(), MAKEINTRESOURCEW(10));  // RCDATA
+    const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    if (!factory_ || !bytes) return false;
+    Held<IWICStream> stream;
+    Held<IWICBitmapDecoder> decoder;
+    Held<IWICBitmapFrameDecode> frame;
+    Held<IWICFormatConverter> converter;
+    UINT width = 0, height = 0;
+    const bool read =
+        SUCCEEDED(factory_->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromMemory(bytes, SizeofResource(nullptr, found))) &&
+        SUCCEEDED(factory_->CreateDecoderFromStream(stream.p, nullptr,
+                                                    WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) &&
+        SUCCEEDED(factory_->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame.p, kPremultipliedBgra, WICBitmapDitherTypeNone,
+                                        nullptr, 0.0, WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->GetSize(&width, &height));
+    if (!read) return false;
+    into = {static_cast<int>(width), static_cast<int>(height),
+            std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
+    return SUCCEEDED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(into.bgra.size()),
+                                           into.bgra.data()));
+}
+
+}  // namespace korvane

@@ -11,6 +11,14 @@
 namespace korvane {
 namespace {
 
+// Emscripten looks at an open file by the name it was opened under, which a save
+// renames away: there a descriptor cannot tell which file it holds.
+#ifdef __EMSCRIPTEN__
+constexpr bool kDescriptorsKnowTheirFile = false;
+#else
+constexpr bool kDescriptorsKnowTheirFile = true;
+#endif
+
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -79,6 +87,7 @@ bool FileHold::isAt(const std::string& path) const {
         case Kind::NoFile:
             return ::lstat(path.c_str(), &there) != 0;
         case Kind::File:
+            if (!kDescriptorsKnowTheirFile) return true;
             if (::lstat(path.c_str(), &there) != 0) return errno != ENOENT;
             return names(path, fd_);
         case Kind::None:

@@ -102,8 +102,10 @@ run_test() {  # DIR PROGRAM WHAT
     local out status=0
     case $2 in
         ctest) out=$(cd "$1" && ctest -R "^${3%% *}\$" --no-tests=error --timeout 300 2>&1) || status=1 ;;
-        node) out=$(node --no-experimental-fetch "$1/tests/web/page_loop_test.js" "$3" 2>&1) || status=1 ;;
-        *) out=$(cd "$work" && "$(find "$1" -name "$2" -type f -perm -u+x -print -quit)" \
+        # A plant may leave a test waiting for what never comes: that fails it too.
+        node) out=$(timeout 120 node --no-experimental-fetch "$1/tests/web/page_loop_test.js" "$3" 2>&1) ||
+                  status=1 ;;
+        *) out=$(cd "$work" && timeout 300 "$(find "$1" -name "$2" -type f -perm -u+x -print -quit)" \
                      --gtest_filter="$3" 2>&1) || status=1 ;;
     esac
     [ $status = 1 ] || ! grep -q '\[  PASSED  \] 0 tests' <<<"$out" || status=2

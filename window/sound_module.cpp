@@ -134,12 +134,13 @@ class ServerPlayer final : public SoundPlayer {
 
     void start(const Cue& cue) {
         cut();
-        const pa_sample_spec spec{serverFormat(cue->wave.format), cue->wave.rate,
-                                  static_cast<std::uint8_t>(cue->wave.channels)};
-        if (!pa_sample_spec_valid(&spec)) return;
+        const pa_sample_spec samples{serverFormat(cue->wave.format), cue->wave.rate,
+                                     static_cast<std::uint8_t>(cue->wave.channels)};
+        if (!pa_sample_spec_valid(&samples)) return;
         pa_proplist* about = pa_proplist_new();
         pa_proplist_sets(about, PA_PROP_MEDIA_ROLE, "event");  // the desktop's volume for alerts
-        stream_ = pa_stream_new_with_proplist(context_, cue->name.c_str(), &spec, nullptr, about);
+        stream_ =
+            pa_stream_new_with_proplist(context_, cue->name.c_str(), &samples, nullptr, about);
         pa_proplist_free(about);
         if (!stream_) return silent();
         playing_ = cue;

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+#include "posix/file_paths.h"
+
 namespace korvane {
 namespace {
 
@@ -18,10 +20,6 @@ constexpr bool kDescriptorsKnowTheirFile = false;
 #else
 constexpr bool kDescriptorsKnowTheirFile = true;
 #endif
-
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
 
 // Whether `path` names the file open as `fd`.
 bool names(const std::string& path, int fd) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a file's name leads on the disk, and what stands there.
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <string>
@@ -19,6 +20,11 @@ LinkWalk followLinks(const std::string& name);
 
 // The folder a path lies in ("." for a bare name).
 std::string folderOf(const std::string& path);
+
+// Whether two looks at the disk saw the very same file (device and inode).
+inline bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
 
 // "a folder", "a pipe", ...: what stands there instead of an ordinary file.
 std::string kindOf(mode_t mode);

@@ -17,10 +17,6 @@ namespace {
 // can open it, and otherwise (nothing, a folder, a link, a pipe, a file it may
 // not open) the folder itself. Every table of the player finds the same one,
 // whatever stands at the name.
-bool sameFile(const struct stat& a, const struct stat& b) {
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
 // The ordinary file at the lock's name, made if `create` says so; never through a
 // link, and never waiting on a pipe. -1 where there is none this table can open.
 int openLockFile(const std::string& lockName, int create) {

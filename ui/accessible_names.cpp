@@ -51,7 +51,7 @@ const std::string& lookUp(const std::map<std::string, Words>& table, const std::
     return language == Language::English ? found->second.first : found->second.second;
 }
 
-const SpokenWords kEnglish{
+const SpokenWords kEnglishSpoken{
     "Face-down card",
     "Dealer's card",
     "Your card",
@@ -59,7 +59,7 @@ const SpokenWords kEnglish{
      "Blue lattice", "Dark red lattice"},
 };
 
-const SpokenWords kDanish{
+const SpokenWords kDanishSpoken{
     "Kort med bagsiden op",
     "Kortgiverens kort",
     "Dit kort",
@@ -78,7 +78,7 @@ const std::string& accessibleDescription(const std::string& controlName, Languag
 }
 
 const SpokenWords& spokenWords(Language language) {
-    return language == Language::English ? kEnglish : kDanish;
+    return language == Language::English ? kEnglishSpoken : kDanishSpoken;
 }
 
 }  // namespace korvane

@@ -12,7 +12,7 @@ struct RulesLines {
     std::string credit2, credit3;
 };
 
-const RulesLines kEnglish{
+const RulesLines kEnglishRules{
     "Korvane plays 21 by the rules of the old card tables.",
     {"Reason I made this game, is all Korvane games for PC seem to be ONLINE ",
      "and with only one purpose: To steal REAL cash from online gamers worldwide.",
@@ -24,7 +24,7 @@ const RulesLines kEnglish{
     "Korvane is free: copy it and share it with anyone.",
 };
 
-const RulesLines kDanish{
+const RulesLines kDanishRules{
     "Korvane spiller 21 efter reglerne fra de gamle spilleborde.",
     {"Grunden til at lave dette spil var at de eneste versioner af spillet man kan finde",
      "på internettet, lader til at være for kommercielle firmaer der ripper folk penge.",
@@ -39,7 +39,7 @@ const RulesLines kDanish{
 }  // namespace
 
 std::string rulesMessage(Language language) {
-    const RulesLines& l = language == Language::English ? kEnglish : kDanish;
+    const RulesLines& l = language == Language::English ? kEnglishRules : kDanishRules;
     const std::string br = "\r";
     return l.credit1 + br + l.rules[0] + br + l.rules[1] + br + br + l.rules[2] + br + l.rules[3] +
            br + l.rules[4] + br + l.rules[5] + br + br + l.credit2 + br + l.credit3;

@@ -4,7 +4,7 @@
 namespace korvane {
 namespace {
 
-const LanguageTexts kEnglish{
+const LanguageTexts kEnglishTexts{
     "&1  DEAL",
     "&2  STOP",
     "Korvane Rules.  Dealer will bet until 17 or more. If same score no winner. If dealer go "
@@ -25,7 +25,7 @@ const LanguageTexts kEnglish{
     "File changed",
 };
 
-const LanguageTexts kDanish{
+const LanguageTexts kDanishTexts{
     "&1  EN TIL",
     "&2  STOP",
     "Korvane Regler.  Jeg satser indtil 17 eller mere. Får jeg samme score vinder ingen. Får jeg "
@@ -49,11 +49,11 @@ const LanguageTexts kDanish{
 }  // namespace
 
 const LanguageTexts& textsFor(Language language) {
-    return language == Language::English ? kEnglish : kDanish;
+    return language == Language::English ? kEnglishTexts : kDanishTexts;
 }
 
 Language languageOf(const std::string& command1Caption) {
-    return command1Caption == kEnglish.dealCaption ? Language::English : Language::Danish;
+    return command1Caption == kEnglishTexts.dealCaption ? Language::English : Language::Danish;
 }
 
 }  // namespace korvane

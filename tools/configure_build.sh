@@ -17,14 +17,19 @@ ld=$(flags LDFLAGS)
 cache=$tree/CMakeCache.txt
 holds() { [ -f "$cache" ] && [ "$(sed -n "s/^$1:[A-Z]*=//p" "$cache")" = "$2" ]; }
 
+# Debian's flags say -O2, as its packages are built: CMake's Release would put
+# its own -O3 after them, which only makes the build slower.
+release=-DNDEBUG
 args=()
-if ! holds CMAKE_BUILD_TYPE Release || ! holds CMAKE_CXX_FLAGS "$cxx" || ! holds CMAKE_EXE_LINKER_FLAGS "$ld"; then
+if ! holds CMAKE_BUILD_TYPE Release || ! holds CMAKE_CXX_FLAGS "$cxx" || ! holds CMAKE_EXE_LINKER_FLAGS "$ld" ||
+    ! holds CMAKE_CXX_FLAGS_RELEASE "$release"; then
     if [ -f "$cache" ]; then
         echo "Configuring $tree/ as the package is built: everything compiles once more"
     else
         echo "Configuring $tree/"
     fi
-    args+=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS=$cxx" "-DCMAKE_EXE_LINKER_FLAGS=$ld"
+    args+=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS=$cxx" "-DCMAKE_CXX_FLAGS_RELEASE=$release"
+           "-DCMAKE_EXE_LINKER_FLAGS=$ld"
            "-DCMAKE_SHARED_LINKER_FLAGS=$ld" "-DCMAKE_MODULE_LINKER_FLAGS=$ld" "-DKORVANE_WEB_TREE=$web_tree")
 fi
 if [ "$werror" = ON ] && ! holds KORVANE_WERROR ON; then

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#define _CRT_RAND_S
 #include "winsys/fresh_files.h"
 
 #include <cstdlib>

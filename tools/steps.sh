@@ -19,13 +19,13 @@ if [ $# -eq 0 ]; then
     [ -f "$log" ] || exit 0
     total=0 total_cpu=0
     echo "How long each step took:"
-    printf '  %-36s %12s %12s\n' "" "on the clock" "processor"
+    printf '  %-44s %12s %12s\n' "" "on the clock" "processor"
     while IFS=$'\t' read -r seconds name cpu; do
         cpu=${cpu:-0}
-        printf '  %-36s %12s %12s\n' "$name" "$(took "$seconds")" "$(took "$cpu")"
+        printf '  %-44s %12s %12s\n' "$name" "$(took "$seconds")" "$(took "$cpu")"
         total=$((total + seconds)) total_cpu=$((total_cpu + cpu))
     done < "$log"
-    printf '  %-36s %12s %12s\n' "all" "$(took "$total")" "$(took "$total_cpu")"
+    printf '  %-44s %12s %12s\n' "all" "$(took "$total")" "$(took "$total_cpu")"
     exit 0
 fi
 name=$1

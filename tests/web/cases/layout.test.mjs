@@ -177,3 +177,26 @@ test("nothing is fetched from another origin, and the page's policy refuses it",
         await elsewhere.close();
     }
 });
+
+test("the table is drawn with the page's own faces in a browser that has none of them", within(60), async () => {
+    const s = await session('fonts', { fonts: ['/usr/share/fonts/truetype/dejavu'] });
+    const page = await openTable(s.context, s.origin);
+    const faces = await page.evaluate(async () => {
+        const out = {};
+        for (const face of ['14px "Liberation Sans"', 'bold 14px "Liberation Sans"', '14px "Liberation Serif"'])
+            out[face] = (await document.fonts.load(face).catch(() => [])).map((f) => f.status).join() || 'none';
+        return out;
+    });
+    assert.deepEqual(Object.values(faces), ['loaded', 'loaded', 'loaded'], JSON.stringify(faces));
+    const fetched = s.server.requests.filter((u) => u.startsWith('/fonts/')).sort();
+    assert.deepEqual(fetched, ['/fonts/LiberationSans-Bold.ttf', '/fonts/LiberationSans-Regular.ttf',
+                               '/fonts/LiberationSerif-Regular.ttf'], 'the faces came from the site');
+    // In another face the large captions no longer fit their labels.
+    const lines = await control(page, 'Label6').evaluate((e) => {
+        const range = document.createRange();
+        range.selectNodeContents(e);
+        return new Set([...range.getClientRects()].map((r) => Math.round(r.top))).size;
+    });
+    assert.equal(lines, 1, '"DEALER" on one line');
+    await s.assertClean();
+});

@@ -5,7 +5,7 @@ import { chromium } from 'playwright-core';
 
 // The bench launches its own browser with the same flags.
 export { chromium };
-import { mkdirSync } from 'node:fs';
+import { mkdirSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 export const chromiumFlags = [
@@ -25,10 +25,19 @@ const local = new Set(['data:', 'blob:', 'about:']);
 // A browser whose pages may reach only `origin`; anything else is refused and kept
 // in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
 // a page are kept too: the table draws its own boxes and throws nothing.
-export async function openBrowser(scratch, origin, { profile = 'profile', viewport, deviceScaleFactor, hasTouch } = {}) {
+// `fonts`: the only font folders the browser's font configuration knows, as on a
+// machine without the table's own faces.
+export async function openBrowser(scratch, origin, { profile = 'profile', viewport, deviceScaleFactor, hasTouch, fonts } = {}) {
     const profileDir = path.join(scratch, profile);
     const home = path.join(scratch, 'home');
     mkdirSync(home, { recursive: true });
+    const fontEnv = {};
+    if (fonts) {
+        const file = path.join(scratch, `${profile}-fonts.conf`);
+        writeFileSync(file, `<?xml version="1.0"?>\n<fontconfig>\n${fonts.map((f) => `<dir>${f}</dir>`).join('\n')}\n` +
+                            `<cachedir>${path.join(scratch, `${profile}-fontcache`)}</cachedir>\n</fontconfig>\n`);
+        fontEnv.FONTCONFIG_FILE = file;
+    }
     const context = await chromium.launchPersistentContext(profileDir, {
         executablePath: process.env.KORVANE_CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
@@ -41,6 +50,7 @@ export async function openBrowser(scratch, origin, { profile = 'profile', viewpo
             HOME: home,
             XDG_CONFIG_HOME: path.join(home, '.config'),
             XDG_CACHE_HOME: path.join(home, '.cache'),
+            ...fontEnv,
         },
         timeout: 30000,
     });

@@ -8,10 +8,10 @@ import { serve } from './server.mjs';
 import { openBrowser } from './browser.mjs';
 import { siteFolder } from './scratch.mjs';
 
-export async function tableSession(scratch, { profile, viewport, deviceScaleFactor, hasTouch, initScript, server } = {}) {
+export async function tableSession(scratch, { profile, viewport, deviceScaleFactor, hasTouch, fonts, initScript, server } = {}) {
     const ownServer = !server;
     const site = server ?? (await serve(siteFolder()));
-    const browser = await openBrowser(scratch, site.origin, { profile, viewport, deviceScaleFactor, hasTouch });
+    const browser = await openBrowser(scratch, site.origin, { profile, viewport, deviceScaleFactor, hasTouch, fonts });
     if (initScript) await browser.context.addInitScript(initScript);
     let closed = false;
     return {

@@ -16,9 +16,9 @@
 #include <memory>
 
 #include "access/table_access.h"
+#include "tests/window/window_fixture.h"
 #include "window/qt_look.h"
 #include "window/qt_table.h"
-#include "tests/window/window_fixture.h"
 
 namespace korvane {
 namespace {
@@ -57,8 +57,8 @@ TEST_F(Window, AScreenReaderCanFollowARound) {
     const std::pair<const Widget*, const char*> named[] = {
         {&form.Label10, "Cash: 1000"},   {&form.Label13, "Bet: 10"},
         {&form.Label3, "Your total: ?"}, {&form.Label4, "Dealer's total: ?"},
-        {&form.Label5, "Status"},        {&form.Command1, "Deal a card"},
-        {&form.Command2, "Stop"},        {&form.Command3, "Start a round"}};
+        {&form.Label5, "Status"},        {&form.Command1, "1  DEAL"},
+        {&form.Command2, "2  STOP"},     {&form.Command3, "Start a round"}};
     for (const auto& [control, name] : named)
         EXPECT_EQ(spokenName(*control), QString::fromUtf8(name)) << control->name();
 }

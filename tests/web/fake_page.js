@@ -20,6 +20,8 @@ const fake = {
     askedInBox: 0,
     stoodDown: false,
     note: "",
+    words: "",
+    told: [],        // what a screen reader was told of changes
     focus: "",
     step: 0,
     file: null,
@@ -59,6 +61,8 @@ const scenarios = {
             check(fake.writes.length === 1 && fake.writes[0] === text("Label10") + "\r\n0\r\n",
                   "the settlement keeps the cash: " + JSON.stringify(fake.writes));
             check(fake.asked[fake.asked.length - 1] < 0, "an idle table asks to wake for nothing");
+            check(fake.told.some((t) => t.includes("Status: Your Turn")) &&
+                  fake.told.every((t) => !/^[\d.-]*$/.test(t)), "changes are told in words: " + fake.told);
             check(fake.sounds[0] === "shuffle1.wav" && fake.sounds[1] === "shuffle2.wav",
                   "start-up and round sounds: " + fake.sounds.slice(0, 2));
         },
@@ -114,7 +118,7 @@ const scenarios = {
             check(element("Picture1_0").name === "Face-down card" || status() !== "Your Turn",
                   "the hole card is told only as face down");
             check(fake.focus === "Command3", "the focus is back on Start: " + fake.focus);
-            check(element("Command1").name === "Deal a card" && element("Command1").role === "button",
+            check(element("Command1").name === "1  DEAL" && element("Command1").role === "button",
                   "Deal is told as the desktop tells it");
             for (const id of ["Label16", "Label17"])
                 check(!element(id).everSpoken && !(element(id).stop > 0), id + " stays secret");
@@ -127,10 +131,11 @@ const scenarios = {
         steps: [],
         finish() {
             check(fake.opened.length === 1 && fake.opened[0].text.startsWith(
-                      "The table is already open in another window"), "the player is told");
+                      "Korvane is already open in another tab"), "the player is told in a tab's words");
             check(fake.stoodDown && fake.asked.length === 0, "the page plays nothing");
             check(fake.writes.length === 0, "nothing is stored");
-            check(fake.note.startsWith("The table is already open"), "the page says why: " + fake.note);
+            check(fake.note === "Korvane is already open in another tab or window of this browser.",
+                  "the page says why: " + fake.note);
         },
     },
     blockedStorage: {
@@ -174,6 +179,29 @@ const scenarios = {
         },
     },
 };
+
+// What the browser kept, read back as the bytes the page wrote: text that is no
+// cash stays no cash, whatever its characters' low bytes spell, and the note says
+// the cash is not kept while the table leaves it unread.
+for (const [name, stored, note] of [
+    ["storedDigits", "\u0135\u0130\u0130\r\n0\r\n", "The cash is kept in this browser."],
+    ["storedTooLarge", "7".repeat(64 * 1024 + 1), "The cash this browser kept could not be read"],
+    ["storedDanish", "1000\r\n0\r\n", "Kassen gemmes i denne browser."],
+]) {
+    scenarios[name] = {
+        storage: stored,
+        steps: [[() => true, name === "storedDanish" ? "click Picture4_1" : "wake"], [() => true, null]],
+        answer() {
+            return { after: 0, answer: 0 };
+        },
+        finish() {
+            check(text("Label10") !== "500", "stored text is read as it was written: " + text("Label10"));
+            check(fake.note.startsWith(note), "the note: " + fake.note);
+            if (name === "storedDanish")
+                check(fake.words.includes("saveCash=Gem kassefil"), "the page's words in Danish: " + fake.words);
+        },
+    };
+}
 
 const scenario = scenarios[process.argv[2]];
 if (!scenario) {
@@ -271,13 +299,12 @@ Module.page = {
         fake.sounds.push(file);
     },
     read(key) {
-        if (fake.storageState === 2)
-            return { state: 2, bytes: "the browser keeps no storage for this page" };
+        if (fake.storageState === 2) return { state: 2, why: "none" };
         const value = fake.stored.get(key);
-        return value === undefined ? { state: 1, bytes: "" } : { state: 0, bytes: value };
+        return value === undefined ? { state: 1 } : { state: 0, text: value };
     },
     write(key, bytes) {
-        if (fake.storageState === 2) return "the browser keeps no storage for this page";
+        if (fake.storageState === 2) return "none";
         fake.stored.set(key, bytes);
         fake.writes.push(bytes);
         return "";
@@ -297,6 +324,12 @@ Module.page = {
     },
     tellStorage(note) {
         fake.note = note;
+    },
+    setWords(lines) {
+        fake.words = lines;
+    },
+    announce(words) {
+        fake.told.push(words);
     },
     setStop(id, order) {
         fake.elements.get(id).stop = order;

@@ -27,7 +27,8 @@ const local = new Set(['data:', 'blob:', 'about:']);
 // a page are kept too: the table draws its own boxes and throws nothing.
 // `fonts`: the only font folders the browser's font configuration knows, as on a
 // machine without the table's own faces.
-export async function openBrowser(scratch, origin, { profile = 'profile', viewport, deviceScaleFactor, hasTouch, fonts } = {}) {
+// `host`: a name the browser finds at 127.0.0.1, an origin that is no secure context.
+export async function openBrowser(scratch, origin, { profile = 'profile', viewport, deviceScaleFactor, hasTouch, fonts, host } = {}) {
     const profileDir = path.join(scratch, profile);
     const home = path.join(scratch, 'home');
     mkdirSync(home, { recursive: true });
@@ -41,7 +42,7 @@ export async function openBrowser(scratch, origin, { profile = 'profile', viewpo
     const context = await chromium.launchPersistentContext(profileDir, {
         executablePath: process.env.KORVANE_CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
-        args: chromiumFlags,
+        args: host ? [...chromiumFlags, `--host-resolver-rules=MAP ${host} 127.0.0.1`] : chromiumFlags,
         viewport: viewport ?? { width: 1024, height: 768 },
         deviceScaleFactor,
         hasTouch,

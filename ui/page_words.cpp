@@ -16,7 +16,7 @@ const PageWords kEnglish{
     "more, so as not to write over its cash.",
     "the browser's storage for this page is full",
     "the browser keeps no storage for this page",
-    "the cash holds bytes that are no text",
+    "what it keeps for this page is no cash this page wrote",
     "Korvane is already open in another tab or window of this browser.\rThis tab plays "
     "nothing and leaves the cash alone: play in the other one, or close it and load this "
     "page again.",
@@ -34,7 +34,7 @@ const PageWords kDanish{
     "den ikke skriver over dens kasse.",
     "browserens lager for denne side er fuldt",
     "browseren gemmer intet for denne side",
-    "kassen rummer bytes, der ikke er tekst",
+    "det, den gemmer for denne side, er ingen kasse, som siden skrev",
     "Korvane er allerede åbent i en anden fane eller et andet vindue i denne browser.\rDenne "
     "fane spiller ikke og lader kassen være: spil i den anden, eller luk den og indlæs siden "
     "igen.",

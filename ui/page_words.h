@@ -19,7 +19,7 @@ struct PageWords {
     std::string cashTakenOver;   // another tab took the table over
     std::string storageFull;     // why a save was refused, in a box's brackets
     std::string storageNone;
-    std::string storageNotText;  // bytes that are no UTF-8 text
+    std::string storageNotText;  // a stored value that holds no bytes the page wrote
     std::string openElsewhere;   // a second tab's box; its first line is its note
 };
 

@@ -27,10 +27,6 @@ function korvaneBlock(bytes) {
     return at;
 }
 
-// The cash goes to the browser's storage as the text its UTF-8 bytes spell;
-// bytes that spell none are refused, never stored as something else.
-const korvaneStrictDecoder = new TextDecoder("utf-8", { fatal: true, ignoreBOM: true });
-
 function korvaneSetInt(at, value) {
     new DataView(HEAPU8.buffer).setInt32(at, value, true);
 }

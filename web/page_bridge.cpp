@@ -78,19 +78,25 @@ EM_JS(void, js_play, (const char* file, int fileSize), {
 });
 EM_JS(char*, js_read, (const char* key, int keySize, int* state, int* length), {
     const found = Module.page.read(korvaneText(key, keySize));
-    const bytes = found.state === 0 ? korvaneEncoder.encode(found.text)
-                                    : korvaneEncoder.encode(found.why || "");
+    let bytes = korvaneEncoder.encode(found.why || "");
+    if (found.state === 0) {
+        // A character past 255 is no byte the page wrote: the value is left unread.
+        const text = found.text;
+        let written = true;
+        for (let i = 0; i < text.length && written; ++i) written = text.charCodeAt(i) < 256;
+        if (written) bytes = Uint8Array.from(text, (c) => c.charCodeAt(0));
+        else {
+            found.state = 2;
+            bytes = korvaneEncoder.encode("text");
+        }
+    }
     korvaneSetInt(state, found.state);
     korvaneSetInt(length, bytes.length);
     return korvaneBlock(bytes);
 });
 EM_JS(char*, js_write, (const char* key, int keySize, const char* bytes, int length), {
-    let text;
-    try {
-        text = korvaneStrictDecoder.decode(HEAPU8.subarray(bytes, bytes + length));
-    } catch (e) {
-        return korvaneString("text");
-    }
+    let text = "";
+    for (let i = 0; i < length; ++i) text += String.fromCharCode(HEAPU8[bytes + i]);
     return korvaneString(Module.page.write(korvaneText(key, keySize), text));
 });
 EM_JS(int, js_claim, (), { return Module.page.claim(); });

@@ -42,10 +42,11 @@ void closeBox(int box);
 
 void play(const std::string& file);
 
-// The browser's storage for the page's origin, which keeps text: the bytes go
-// there as UTF-8 and come back as they went. `read`: 0 found, 1 missing,
-// 2 unusable, `bytes` then saying why ("full", "none"). `write`: "" or why not
-// ("full", "none", or "text" for bytes that are no UTF-8).
+// The browser's storage for the page's origin, which keeps text: each byte goes
+// there as one character, so any bytes come back as they went, and a value the
+// page did not write is never read as bytes it did not hold. `read`: 0 found,
+// 1 missing, 2 unusable, `bytes` then saying why ("full", "none", or "text" for
+// a value that is no bytes). `write`: "" or why not ("full", "none").
 int read(const std::string& key, std::string& bytes);
 std::string write(const std::string& key, const std::string& bytes);
 // 0 this page holds the table, 1 another page of the origin does (asked again

@@ -50,8 +50,10 @@ void PageTable::run() {
     page::know(oneALine(kSoundFiles), oneALine(tableKeyNames()),
                static_cast<int>(kLargestReadable));
     page::setWords(wordLines(wordsIn_));
-    std::string ignored;
-    storageUsable_ = page::read(kCashFileName, ignored) != 2;
+    // A value the page did not write is left alone; only a browser that keeps
+    // nothing makes the cash unkept for good.
+    std::string why;
+    storageUsable_ = page::read(kCashFileName, why) != 2 || why == "text";
     // The table is first shown once its start-up has sized the window, so nothing
     // that lies outside it is ever seen; a box at start-up opens over an empty page.
     form_.Form_Load();

@@ -184,7 +184,7 @@ const scenarios = {
 // cash stays no cash, whatever its characters' low bytes spell, and the note says
 // the cash is not kept while the table leaves it unread.
 for (const [name, stored, note] of [
-    ["storedDigits", "\u0135\u0130\u0130\r\n0\r\n", "The cash is kept in this browser."],
+    ["storedDigits", "\u0135\u0130\u0130\r\n0\r\n", "The cash this browser kept could not be read"],
     ["storedTooLarge", "7".repeat(64 * 1024 + 1), "The cash this browser kept could not be read"],
     ["storedDanish", "1000\r\n0\r\n", "Kassen gemmes i denne browser."],
 ]) {

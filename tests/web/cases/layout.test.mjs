@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page against the desktop's control table and screen reader: every control
-// at its place (twips / 15, scaled with the table, within a pixel) on a desktop
-// and a phone screen, every role and name in Chromium's accessibility tree, the Tab order, the cheat
+// at its place (twips / 15, scaled with the table, within a pixel) on screens that
+// hold the window, every control in reach and readable on those that do not,
+// every role and name in Chromium's accessibility tree, the Tab order, the cheat
 // switches out of reach of keys and readers, nothing fetched from another origin,
 // which the page's policy refuses, and the page's own faces where none are installed.
 import { test } from 'node:test';
@@ -57,8 +58,8 @@ async function checkPlaces(page, facts, viewport, when) {
     }
 }
 
-for (const screen of [{ name: 'a desktop', viewport: { width: 1024, height: 768 } },
-                      { name: 'a phone', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true },
+for (const screen of [{ name: 'a 1280 x 800 screen', viewport: { width: 1280, height: 800 } },
+                      { name: 'a 1920 x 1080 screen', viewport: { width: 1920, height: 1080 }, hasTouch: true },
                       { name: 'a 4K screen', viewport: { width: 3840, height: 2160 } }]) {
     test(`each control stands at its place on ${screen.name}`, within(60), async () => {
         const s = await session(`places-${screen.viewport.width}`, screen);
@@ -78,6 +79,57 @@ for (const screen of [{ name: 'a desktop', viewport: { width: 1024, height: 768 
         await checkPlaces(page, desktop(['load', ...dealt]), screen.viewport, "at the player's turn");
         await control(page, 'Picture4(2)').click();
         await checkPlaces(page, desktop(['load', ...dealt, 'click Picture4(2)']), screen.viewport, 'with the chooser open');
+        await s.assertClean();
+    });
+}
+
+// Where the window does not fit at its own size, every control the player
+// touches is a target of 24 x 24 px at least, every text at least its own size,
+// nothing lies beside the screen, and a round plays by touch.
+const touched = ['Command3', 'HScroll1', 'Check1', 'Picture4(0)', 'Picture4(1)', 'Picture4(2)', 'Label11', 'Label15'];
+async function smallScreenFaults(page, names, when) {
+    return page.evaluate(([ids, when]) => {
+        const faults = [];
+        const width = window.innerWidth;
+        if (document.documentElement.scrollWidth > width) faults.push(`a sideways scroll ${when}`);
+        for (const id of ids) {
+            const r = document.getElementById(id).getBoundingClientRect();
+            if (r.width < 24 || r.height < 24) faults.push(`${id} is ${r.width.toFixed(1)} x ${r.height.toFixed(1)} ${when}`);
+        }
+        // The table's own scale: below 1, the texts would be drawn smaller than their size.
+        const transform = getComputedStyle(document.getElementById('table')).transform;
+        const scale = transform === 'none' ? 1 : new DOMMatrix(transform).a;
+        for (const e of document.querySelectorAll('#table .control')) {
+            if (!e.checkVisibility()) continue;
+            const r = e.getBoundingClientRect();
+            if (r.left < -0.5 || r.right > width + 0.5) faults.push(`${e.id} lies beside the screen ${when}`);
+            if (e.tagName === 'IMG') continue;
+            const own = parseFloat(e.style.fontSize);
+            const drawn = parseFloat(getComputedStyle(e).fontSize) * scale;
+            if (own && drawn < own - 0.01) faults.push(`${e.id} text ${drawn.toFixed(1)} px, its own ${own} px ${when}`);
+        }
+        return faults;
+    }, [names.map(elementId), when]);
+}
+
+for (const screen of [{ name: 'a phone upright', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true },
+                      { name: 'a phone on its side', viewport: { width: 844, height: 390 }, deviceScaleFactor: 3, hasTouch: true },
+                      { name: 'a window zoomed to 200%', viewport: { width: 640, height: 400 }, deviceScaleFactor: 2 }]) {
+    test(`every control is in reach and readable on ${screen.name}`, within(60), async () => {
+        const s = await session(`small-${screen.viewport.width}`, screen);
+        const page = await openTable(s.context, s.origin, { clock: at });
+        const faults = await smallScreenFaults(page, [...touched, 'saveCash', 'openCash'], 'at start-up');
+        const press = (name) => (screen.hasTouch ? control(page, name).tap() : control(page, name).click());
+        await press('Command3');
+        await waitForText(page, 'Label5', 'Your Turn');
+        faults.push(...(await smallScreenFaults(page, ['Command1', 'Command2'], "at the player's turn")));
+        await press('Command2');
+        await page.waitForFunction(() => !document.getElementById('Command3').disabled, null, { timeout: 20000 });
+        await press('Picture4(2)');
+        await control(page, 'Frame4').waitFor({ state: 'visible', timeout: shortly });
+        faults.push(...(await smallScreenFaults(page, ['Picture1(6)', 'Picture1(10)'], 'with the chooser open')));
+        await press('Picture1(10)');
+        assert.deepEqual(faults, []);
         await s.assertClean();
     });
 }

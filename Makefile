@@ -188,6 +188,7 @@ web:
 	    -DCMAKE_BUILD_TYPE=Release -DKORVANE_WITH_QT=OFF -DBUILD_TESTING=OFF \
 	    -DCMAKE_CROSSCOMPILING_EMULATOR=$$(command -v node) --log-level=WARNING >/dev/null
 	NODE_PATH=/usr/share/nodejs cmake --build $(WEB) -j$(JOBS) --target korvane-web
+	cmake --build $(WEB) --target korvane-offline
 	@echo "The page is in $(WEB)/site"
 
 # The table for Windows, cross-built with mingw-w64 into $(WIN)/: the programs,

@@ -189,8 +189,8 @@ bench: deps web web-deps
 # The table as a web page: a folder of static files in $(WEB)/site. The same tree
 # holds what the tests run under node: the driver, the number sample and the
 # page's backend on a page without a browser.
-WEB_TARGETS ?= korvane-web
-WEB_TEST_TARGETS := korvane-web korvane-drive number_sample page_loop_test
+WEB_TARGETS ?= korvane-web korvane-offline
+WEB_TEST_TARGETS := korvane-web korvane-offline korvane-drive number_sample page_loop_test
 web:
 	$(call install_missing,$(WEB_PACKAGES))
 	KORVANE_WERROR=$(KORVANE_WERROR) JOBS=$(JOBS) tools/web_tree.sh $(WEB) $(WEB_TARGETS)

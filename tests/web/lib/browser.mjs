@@ -5,7 +5,7 @@ import { chromium } from 'playwright-core';
 
 // The bench launches its own browser with the same flags.
 export { chromium };
-import { mkdirSync } from 'node:fs';
+import { mkdirSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 export const chromiumFlags = [
@@ -22,40 +22,54 @@ export const chromiumFlags = [
 // Where a request goes that is no request to a server at all.
 const local = new Set(['data:', 'blob:', 'about:']);
 
-// One browser a case: started by its first session, closed by closeBrowser when
-// the case ends. Each session is a context of its own in it, with storage of its
-// own, at a small part of what starting a browser costs. The browser keeps its
-// profile in TMPDIR, the case's folder (scratch.mjs).
-let shared = null;
+// One browser a case for each way of starting one: started by its first session,
+// closed by closeBrowser when the case ends. Each session is a context of its own
+// in it, with storage of its own, at a small part of what starting a browser
+// costs. The browser keeps its profile in TMPDIR, the case's folder (scratch.mjs).
+// `fonts`: the only font folders the browser's font configuration knows, as on a
+// machine without the table's own faces.
+// `host`: a name the browser finds at 127.0.0.1, an origin that is no secure context.
+const browsers = new Map();
 export async function closeBrowser() {
-    const browser = shared;
-    shared = null;
-    if (browser) await (await browser).close().catch(() => {});
+    const open = [...browsers.values()];
+    browsers.clear();
+    await Promise.all(open.map(async (browser) => (await browser).close().catch(() => {})));
 }
 
-function theBrowser(scratch) {
+function theBrowser(scratch, { fonts, host } = {}) {
+    const key = JSON.stringify({ fonts, host });
+    if (browsers.has(key)) return browsers.get(key);
     const home = path.join(scratch, 'home');
     mkdirSync(home, { recursive: true });
-    shared ??= chromium.launch({
+    const fontEnv = {};
+    if (fonts) {
+        const file = path.join(scratch, `fonts-${browsers.size}.conf`);
+        writeFileSync(file, `<?xml version="1.0"?>\n<fontconfig>\n${fonts.map((f) => `<dir>${f}</dir>`).join('\n')}\n` +
+                            `<cachedir>${path.join(scratch, `fontcache-${browsers.size}`)}</cachedir>\n</fontconfig>\n`);
+        fontEnv.FONTCONFIG_FILE = file;
+    }
+    const browser = chromium.launch({
         executablePath: process.env.KORVANE_CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
-        args: chromiumFlags,
+        args: host ? [...chromiumFlags, `--host-resolver-rules=MAP ${host} 127.0.0.1`] : chromiumFlags,
         env: {
             ...process.env,
             HOME: home,
             XDG_CONFIG_HOME: path.join(home, '.config'),
             XDG_CACHE_HOME: path.join(home, '.cache'),
+            ...fontEnv,
         },
         timeout: 30000,
     });
-    return shared;
+    browsers.set(key, browser);
+    return browser;
 }
 
 // A context whose pages may reach only `origin`; anything else is refused and kept
 // in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
 // a page are kept too: the table draws its own boxes and throws nothing.
-export async function openBrowser(scratch, origin, { viewport, deviceScaleFactor, hasTouch } = {}) {
-    const context = await (await theBrowser(scratch)).newContext({
+export async function openBrowser(scratch, origin, { viewport, deviceScaleFactor, hasTouch, fonts, host } = {}) {
+    const context = await (await theBrowser(scratch, { fonts, host })).newContext({
         viewport: viewport ?? { width: 1024, height: 768 },
         deviceScaleFactor,
         hasTouch,

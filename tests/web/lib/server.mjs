@@ -12,6 +12,7 @@ const kinds = {
     '.css': 'text/css; charset=utf-8',
     '.wasm': 'application/wasm',
     '.json': 'application/json',
+    '.webmanifest': 'application/manifest+json',
     '.png': 'image/png',
     '.svg': 'image/svg+xml',
     '.ico': 'image/x-icon',

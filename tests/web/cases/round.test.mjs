@@ -121,7 +121,7 @@ test('the page opened from the disk, as a file, plays', within(60), async () => 
 });
 
 test('after one visit the page plays without the network, and a browser offers to install it', within(60), async () => {
-    const s = await session('offline');
+    const s = await session('offline', { profile: 'offline' });
     const page = await openTable(s.context, s.origin);
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: shortly });
     const cdp = await s.context.newCDPSession(page);

@@ -36,9 +36,8 @@ export async function closeBrowser() {
     await Promise.all(open.map(async (browser) => (await browser).close().catch(() => {})));
 }
 
-function theBrowser(scratch, { fonts, host } = {}) {
-    const key = JSON.stringify({ fonts, host });
-    if (browsers.has(key)) return browsers.get(key);
+// How a browser is started: its own home in the case's folder, and `fonts`, `host`.
+function launchOptions(scratch, { fonts, host }) {
     const home = path.join(scratch, 'home');
     mkdirSync(home, { recursive: true });
     const fontEnv = {};
@@ -48,7 +47,7 @@ function theBrowser(scratch, { fonts, host } = {}) {
                             `<cachedir>${path.join(scratch, `fontcache-${browsers.size}`)}</cachedir>\n</fontconfig>\n`);
         fontEnv.FONTCONFIG_FILE = file;
     }
-    const browser = chromium.launch({
+    return {
         executablePath: process.env.KORVANE_CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
         args: host ? [...chromiumFlags, `--host-resolver-rules=MAP ${host} 127.0.0.1`] : chromiumFlags,
@@ -60,20 +59,25 @@ function theBrowser(scratch, { fonts, host } = {}) {
             ...fontEnv,
         },
         timeout: 30000,
-    });
-    browsers.set(key, browser);
-    return browser;
+    };
+}
+
+function theBrowser(scratch, { fonts, host } = {}) {
+    const key = JSON.stringify({ fonts, host });
+    if (!browsers.has(key)) browsers.set(key, chromium.launch(launchOptions(scratch, { fonts, host })));
+    return browsers.get(key);
 }
 
 // A context whose pages may reach only `origin`; anything else is refused and kept
 // in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
 // a page are kept too: the table draws its own boxes and throws nothing.
-export async function openBrowser(scratch, origin, { viewport, deviceScaleFactor, hasTouch, fonts, host } = {}) {
-    const context = await (await theBrowser(scratch, { fonts, host })).newContext({
-        viewport: viewport ?? { width: 1024, height: 768 },
-        deviceScaleFactor,
-        hasTouch,
-    });
+// `profile`: a browser of its own keeping its profile in that folder, as a
+// player's does; only such a browser keeps a site's files or installs it.
+export async function openBrowser(scratch, origin, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host } = {}) {
+    const shape = { viewport: viewport ?? { width: 1024, height: 768 }, deviceScaleFactor, hasTouch };
+    const context = profile
+        ? await chromium.launchPersistentContext(path.join(scratch, profile), { ...launchOptions(scratch, { fonts, host }), ...shape })
+        : await (await theBrowser(scratch, { fonts, host })).newContext(shape);
     const watch = { requests: [], foreign: new Set(), nativeBoxes: [], errors: [] };
     const isForeign = (url) => {
         const u = new URL(url);

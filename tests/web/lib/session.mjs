@@ -8,11 +8,11 @@ import { serve } from './server.mjs';
 import { closeBrowser, openBrowser } from './browser.mjs';
 import { siteFolder } from './scratch.mjs';
 
-export async function tableSession(scratch, { viewport, deviceScaleFactor, hasTouch, fonts, host, initScript, server } = {}) {
+export async function tableSession(scratch, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host, initScript, server } = {}) {
     const ownServer = !server;
     const site = server ?? (await serve(siteFolder()));
     const origin = host ? site.origin.replace('127.0.0.1', host) : site.origin;
-    const browser = await openBrowser(scratch, origin, { viewport, deviceScaleFactor, hasTouch, fonts, host });
+    const browser = await openBrowser(scratch, origin, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host });
     if (initScript) await browser.context.addInitScript(initScript);
     let closed = false;
     return {

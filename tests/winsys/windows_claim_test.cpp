@@ -31,8 +31,9 @@ TEST_F(WindowsClaimTest, ASecondTableIsKeptOutUntilTheFirstGoes) {
 }
 
 // A second name of the file (a hard link) in another folder, with a lock file of
-// its own there: only the lock on the file itself keeps a second table out, and
-// it passes to the file each save puts in place, on a fresh start the first.
+// its own there: only the lock on the file itself keeps a second table out. It
+// outlasts a save that failed, and passes to the file each save puts in place, on
+// a fresh start the first.
 TEST_F(WindowsClaimTest, ASecondNameOfTheHeldFileFindsItHeld) {
     for (const bool fresh : {false, true}) {
         const std::wstring c = fresh ? L"fresh\\" : L"read\\";
@@ -44,10 +45,14 @@ TEST_F(WindowsClaimTest, ASecondNameOfTheHeldFileFindsItHeld) {
                                    path(c + L"S\\Korvane.cash").c_str(), nullptr);
         };
         const std::string first = name(c + L"S\\Korvane.cash");
-        auto table = std::make_unique<WindowsFiles>();
+        auto table = std::make_unique<WindowsFiles>(winsys::Patience{2, [](int) {}});
         ASSERT_EQ(table->claim(first, "Korvane.lock"), Claim::Held) << fresh;
         if (!fresh) {
             ASSERT_TRUE(linkIn(L"B"));
+            // A save another program keeps from its place leaves the file held all the same.
+            const HANDLE editor = holdOpen(c + L"S\\Korvane.cash", FILE_SHARE_READ);
+            EXPECT_FALSE(table->writeLines(first, {"1005", "0"}).ok);
+            CloseHandle(editor);
             WindowsFiles second;
             EXPECT_EQ(second.claim(name(c + L"B\\Korvane.cash"), "Korvane.lock"),
                       Claim::HeldElsewhere);

@@ -22,8 +22,10 @@ export function launchFirefox(scratch) {
         headless: true,
         userDataDir: profile,
         // This firefox knows no touch override of the protocol: with touch events
-        // on, a tap is a touch pointer's press and release, and then a click.
-        extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1 },
+        // on, a tap is a touch pointer's press and release, and then a click. A
+        // release later than 300 ms is a long press and no click: on a busy machine
+        // the driver's release comes that late, so a tap here may take 10 s.
+        extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1, 'apz.max_tap_time': 10000 },
         env: { ...process.env, HOME: home, XDG_CONFIG_HOME: path.join(home, '.config'),
                XDG_CACHE_HOME: path.join(home, '.cache'), MOZ_HEADLESS: '1' },
         timeout: 60000,

@@ -158,20 +158,21 @@ deb: deps
 deb-check: deb
 	tests/package/check_deb.sh $(BUILD)/korvane_*.deb "$(CURDIR)" "$(CURDIR)/$(BUILD)"
 
-# The browser tests drive Debian's chromium through the one npm package named in
-# tests/web/package-lock.json, installed from the lock alone when the lock changes.
+# The browser tests drive Debian's chromium and firefox-esr through the npm packages
+# pinned in tests/web/package-lock.json, installed from the lock alone when the lock
+# changes, with no install scripts: no driver fetches a browser of its own.
 # A node that brings its own npm (as NodeSource's does) stands in for Debian's two.
 WEB_DRIVER := tests/web/node_modules/.package-lock.json
 $(WEB_DRIVER): tests/web/package-lock.json
 	cd tests/web && npm ci --ignore-scripts --no-audit --no-fund
 web-deps:
-	$(call install_missing,chromium)
+	$(call install_missing,chromium firefox-esr)
 	@command -v node >/dev/null && command -v npm >/dev/null || { \
 	    $(SUDO) apt-get update && \
 	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends nodejs npm; }
 	@$(MAKE) $(WEB_DRIVER)
 
-# The page in chromium: every case of tests/web, against the site `make web` built.
+# The page in chromium and firefox: every case of tests/web, against the site `make web` built.
 web-test: build web web-deps
 	cd $(BUILD) && KORVANE_WEB_REQUIRED=1 ctest -L web --output-on-failure -j$(JOBS)
 

@@ -10,6 +10,7 @@ import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';
 import { serve } from '../lib/server.mjs';
 import { sessionsIn } from '../lib/session.mjs';
+import { smallScreenFaults, touched } from '../lib/small_screen.mjs';
 import {
     answerBox, atTimeOfDay, control, controlName, drive, elementId, openTable, shortly, waitForBox, waitForText,
 } from '../lib/table.mjs';
@@ -84,40 +85,8 @@ for (const screen of [{ name: 'a 1280 x 800 screen', viewport: { width: 1280, he
     });
 }
 
-// Where the window does not fit at its own size, every control the player
-// touches is a target of 24 x 24 px at least, every text at least its own size,
-// nothing lies beside the screen, and a round plays by touch.
-const touched = ['Command3', 'HScroll1', 'Check1', 'Picture4(0)', 'Picture4(1)', 'Picture4(2)', 'Label11', 'Label15'];
-async function smallScreenFaults(page, names, when) {
-    return page.evaluate(([ids, when]) => {
-        const faults = [];
-        const width = window.innerWidth;
-        if (document.documentElement.scrollWidth > width) faults.push(`a sideways scroll ${when}`);
-        for (const id of ids) {
-            const e = document.getElementById(id);
-            if (!e) {
-                faults.push(`no ${id} ${when}`);
-                continue;
-            }
-            const r = e.getBoundingClientRect();
-            if (r.width < 24 || r.height < 24) faults.push(`${id} is ${r.width.toFixed(1)} x ${r.height.toFixed(1)} ${when}`);
-        }
-        // The table's own scale: below 1, the texts would be drawn smaller than their size.
-        const transform = getComputedStyle(document.getElementById('table')).transform;
-        const scale = transform === 'none' ? 1 : new DOMMatrix(transform).a;
-        for (const e of document.querySelectorAll('#table .control')) {
-            if (!e.checkVisibility()) continue;
-            const r = e.getBoundingClientRect();
-            if (r.left < -0.5 || r.right > width + 0.5) faults.push(`${e.id} lies beside the screen ${when}`);
-            if (e.tagName === 'IMG') continue;
-            const own = parseFloat(e.style.fontSize);
-            const drawn = parseFloat(getComputedStyle(e).fontSize) * scale;
-            if (own && drawn < own - 0.01) faults.push(`${e.id} text ${drawn.toFixed(1)} px, its own ${own} px ${when}`);
-        }
-        return faults;
-    }, [names.map(elementId), when]);
-}
-
+// Where the window does not fit at its own size a round plays by touch, and
+// every control stays in reach and readable.
 for (const screen of [{ name: 'a phone upright', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true },
                       { name: 'a phone on its side', viewport: { width: 844, height: 390 }, deviceScaleFactor: 3, hasTouch: true },
                       { name: 'a window zoomed to 200%', viewport: { width: 640, height: 400 }, deviceScaleFactor: 2 }]) {

@@ -7,6 +7,7 @@ import { chromium } from 'playwright-core';
 export { chromium };
 import { mkdirSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
+import { foreignTo } from './server.mjs';
 
 export const chromiumFlags = [
     '--headless',
@@ -18,9 +19,6 @@ export const chromiumFlags = [
     '--disable-component-update',
     '--disable-sync',
 ];
-
-// Where a request goes that is no request to a server at all.
-const local = new Set(['data:', 'blob:', 'about:']);
 
 // One browser a case for each way of starting one: started by its first session,
 // closed by closeBrowser when the case ends. Each session is a context of its own
@@ -79,10 +77,7 @@ export async function openBrowser(scratch, origin, { profile, viewport, deviceSc
         ? await chromium.launchPersistentContext(path.join(scratch, profile), { ...launchOptions(scratch, { fonts, host }), ...shape })
         : await (await theBrowser(scratch, { fonts, host })).newContext(shape);
     const watch = { requests: [], foreign: new Set(), nativeBoxes: [], errors: [] };
-    const isForeign = (url) => {
-        const u = new URL(url);
-        return !local.has(u.protocol) && u.origin !== origin;
-    };
+    const isForeign = foreignTo(origin);
     await context.route(
         (url) => isForeign(url.href),
         (route) => {

@@ -59,6 +59,14 @@ async function answer(root, extra, request, response) {
     response.end(request.method === 'HEAD' ? undefined : body);
 }
 
+// Whether a page served from `origin` asked `url` of another server: data:, blob:
+// and about: ask no server at all.
+const local = new Set(['data:', 'blob:', 'about:']);
+export const foreignTo = (origin) => (url) => {
+    const u = new URL(url);
+    return !local.has(u.protocol) && u.origin !== origin;
+};
+
 // Serves `root` until close(); `requests` lists every path asked, in order.
 // `extra` adds pages of the test's own by path ({'/blank.html': '...'}).
 export async function serve(root, extra = {}) {

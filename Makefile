@@ -161,20 +161,21 @@ deb: deps
 deb-check: deb
 	tests/package/check_deb.sh $(BUILD)/korvane_*.deb "$(CURDIR)" "$(CURDIR)/$(BUILD)"
 
-# The browser tests drive Debian's chromium through the one npm package named in
-# tests/web/package-lock.json, installed from the lock alone when the lock changes.
+# The browser tests drive Debian's chromium and firefox-esr through the npm packages
+# pinned in tests/web/package-lock.json, installed from the lock alone when the lock
+# changes, with no install scripts: no driver fetches a browser of its own.
 # A node that brings its own npm (as NodeSource's does) stands in for Debian's two.
 WEB_DRIVER := tests/web/node_modules/.package-lock.json
 $(WEB_DRIVER): tests/web/package-lock.json
 	cd tests/web && npm ci --ignore-scripts --no-audit --no-fund
 web-deps:
-	$(call install_missing,chromium)
+	$(call install_missing,chromium firefox-esr)
 	@command -v node >/dev/null && command -v npm >/dev/null || { \
 	    $(SUDO) apt-get update && \
 	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends nodejs npm; }
 	@$(MAKE) $(WEB_DRIVER)
 
-# The page in chromium: every case of tests/web, against the site `make web` built.
+# The page in chromium and firefox: every case of tests/web, against the site `make web` built.
 web-test: build web web-deps
 	cd $(BUILD) && KORVANE_WEB_REQUIRED=1 ctest -L web --output-on-failure -j$(JOBS)
 
@@ -192,8 +193,8 @@ bench: deps web web-deps
 # The table as a web page: a folder of static files in $(WEB)/site. The same tree
 # holds what the tests run under node: the driver, the number sample and the
 # page's backend on a page without a browser.
-WEB_TARGETS ?= korvane-web
-WEB_TEST_TARGETS := korvane-web korvane-drive number_sample page_loop_test
+WEB_TARGETS ?= korvane-web korvane-offline
+WEB_TEST_TARGETS := korvane-web korvane-offline korvane-drive number_sample page_loop_test
 web:
 	$(call install_missing,$(WEB_PACKAGES))
 	KORVANE_WERROR=$(KORVANE_WERROR) JOBS=$(JOBS) tools/web_tree.sh $(WEB) $(WEB_TARGETS)

@@ -10,7 +10,12 @@ bool keptSecret(const TableWindow& table, const Widget& control) {
 SpokenTable::SpokenTable(const TableWindow& table) : table_(table) {
     for (const Widget* control : table.widgets())
         if (table.insideWindow(*control) && !keptSecret(table, *control))
-            entries_.push_back({control, Spoken{}});
+            entries_.push_back({control, Spoken{}, ""});
+}
+
+std::string toldOf(const SpokenChange& change) {
+    const bool said = change.now.role == SpokenRole::Label && change.shown && !change.went;
+    return said ? change.now.name : std::string();
 }
 
 std::vector<SpokenChange> SpokenTable::update() {
@@ -19,6 +24,9 @@ std::vector<SpokenChange> SpokenTable::update() {
         const Spoken now = spokenFor(table_, *entry.control);
         const Spoken& last = entry.last;
         if (now == last) continue;
+        const bool label = entry.control->kind() == ControlKind::Label;
+        const std::string caption =
+            label ? static_cast<const Label*>(entry.control)->caption : std::string();
         const bool silent = now.role == SpokenRole::None, wasSilent = last.role == SpokenRole::None;
         SpokenChange change{entry.control, now};
         change.appeared = wasSilent && !silent;
@@ -27,8 +35,10 @@ std::vector<SpokenChange> SpokenTable::update() {
         change.description = now.description != last.description;
         change.value = now.value && now.value != last.value;
         change.checked = now.checked != last.checked;
+        change.shown = caption != entry.caption;
         changes.push_back(change);
         entry.last = now;
+        entry.caption = caption;
     }
     return changes;
 }

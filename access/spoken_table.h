@@ -21,7 +21,13 @@ struct SpokenChange {
     bool description = false;  // the longer word changed
     bool value = false;        // it shows a new number
     bool checked = false;      // a back became, or stopped being, the one in use
+    bool shown = false;        // the text it shows changed, not only the language of its name
 };
+
+// What a window that tells changes in words of its own (the page's live
+// region) says of one: a label's name with what it shows now ("Cash: 990"),
+// once its text changes; "" for a change nothing is said of.
+std::string toldOf(const SpokenChange& change);
 
 // The cheat switches: no screen reader finds them, no key reaches them.
 bool keptSecret(const TableWindow& table, const Widget& control);
@@ -40,6 +46,7 @@ class SpokenTable {
     struct Entry {
         const Widget* control;
         Spoken last;
+        std::string caption;  // what a label showed
     };
     const TableWindow& table_;
     std::vector<Entry> entries_;

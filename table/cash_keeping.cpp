@@ -93,6 +93,13 @@ void Form1::keepCash() {
            BoxButtons::Ok, BoxIcon::Stop);
 }
 
+Form1::CashKeeping Form1::cashKeeping() const {
+    if (standsDown_) return CashKeeping::StoodDown;
+    if (cashFileUnusable_) return CashKeeping::LeftUnread;
+    if (lost_) return CashKeeping::TakenOver;
+    return saveFailureTold_ ? CashKeeping::LastSaveFailed : CashKeeping::Saved;
+}
+
 void Form1::Form_Unload() {
     if (standsDown_) return;
     const std::string where = services_.files.location(kCashFileName);

@@ -67,6 +67,10 @@ class Form1 : public TableWindow, public TableState {
     // Another table already plays from this folder's cash file: this one told the
     // player at start-up and stood down, and never touches the file.
     bool standsDown() const { return standsDown_; }
+    // Whether the cash file takes the cash as it changes, or why it does not: a
+    // window that shows where the cash is kept (the page) tells the truth.
+    enum class CashKeeping { Saved, StoodDown, LeftUnread, TakenOver, LastSaveFailed };
+    CashKeeping cashKeeping() const;
     // A cash file brought from elsewhere, as one event: the player is asked
     // before the table takes its cash (cash_opening.cpp). Its lines as the table
     // would save them now, for the player to take away.

@@ -19,12 +19,14 @@ const std::map<std::string, Words>& names() {
         {"Label5", {"Status", "Status"}},
         {"Label8", {"Rounds won by the dealer", "Runder vundet af kortgiveren"}},
         {"Label9", {"Rounds won by you", "Runder vundet af dig"}},
-        {"Command1", {"Deal a card", "Et kort til"}},
-        {"Command2", {"Stop", "Stop"}},
+        // What a player presses begins with the words it shows, so a player who
+        // says what they see (a voice control) reaches it.
+        {"Command1", {"1  DEAL", "1  EN TIL"}},
+        {"Command2", {"2  STOP", "2  STOP"}},
         {"Command3", {"Start a round", "Start en runde"}},
-        {"Check1", {"Sounds", "Lyd"}},
-        {"Label11", {"Rules", "Regler"}},
-        {"Label15", {"Loan office", "Lånekontoret"}},
+        {"Check1", {"Sounds", "Sounds"}},
+        {"Label11", {"Korvane Rules", "Korvane Regler"}},
+        {"Label15", {"$ Loan office", "$ Lånekontoret"}},
         {"Picture4(0)", {"English", "Engelsk"}},
         {"Picture4(1)", {"Danish", "Dansk"}},
         {"Picture4(2)", {"Choose the card back", "Vælg kortbagside"}},
@@ -36,6 +38,9 @@ const std::map<std::string, Words>& names() {
 
 const std::map<std::string, Words>& descriptions() {
     static const std::map<std::string, Words> kDescriptions{
+        {"Command1", {"Deal a card", "Et kort til"}},
+        {"Command2", {"Take no more cards", "Ikke flere kort"}},
+        {"Check1", {"", "Lyd"}},
         {"Label15", {"Lends 1000 when your cash is 0", "Låner dig 1000, når dine kontanter er 0"}},
         {"Picture4(0)", {"Flag of the United States", "USA's flag"}},
         {"Picture4(1)", {"Flag of Denmark", "Danmarks flag"}},

@@ -20,10 +20,10 @@ function korvaneString(text) {
     return at;
 }
 
-// Bytes, one a character (0..255), as a block the table frees.
-function korvaneBytes(text) {
-    const at = _malloc(text.length + 1);
-    for (let i = 0; i < text.length; ++i) HEAPU8[at + i] = text.charCodeAt(i) & 255;
+// Bytes (a Uint8Array) as a block the table frees.
+function korvaneBlock(bytes) {
+    const at = _malloc(bytes.length + 1);
+    HEAPU8.set(bytes, at);
     return at;
 }
 

@@ -10,8 +10,8 @@ namespace korvane {
 namespace {
 
 // The ARIA role of each SpokenRole, in its order; the window and what shows
-// nothing have none.
-constexpr std::array<const char*, 9> kRoles{"",         "",       "group", "status", "button",
+// nothing have none. A label is no live region: its change is told in words.
+constexpr std::array<const char*, 9> kRoles{"",         "",       "group", "note", "button",
                                             "checkbox", "slider", "img",   "radio"};
 
 std::string roleName(SpokenRole role) {
@@ -50,11 +50,16 @@ void PageAccess::refresh() {
         page::setStop(elementId(control->name()), stop);
     }
     focus(access_.settle(focused()));
+    std::string told;
     for (const SpokenChange& change : spoken_.update()) {
         const Spoken& now = change.now;
         page::setSpoken(elementId(change.control->name()), roleName(now.role), now.name,
                         now.description, now.checked);
+        const std::string words = toldOf(change);
+        if (!words.empty()) told += (told.empty() ? "" : ". ") + words;
     }
+    if (!told.empty() && started_) page::announce(told);
+    started_ = true;
 }
 
 void PageAccess::key(const std::string& name, bool repeat) {

@@ -27,6 +27,7 @@ class PageAccess {
     SpokenTable spoken_;
     std::map<const Widget*, int> stops_;
     std::map<std::string, const Widget*> byId_;
+    bool started_ = false;  // the first refresh shows the table; it tells no change
 };
 
 }  // namespace korvane

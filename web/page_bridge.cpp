@@ -78,9 +78,21 @@ EM_JS(void, js_play, (const char* file, int fileSize), {
 });
 EM_JS(char*, js_read, (const char* key, int keySize, int* state, int* length), {
     const found = Module.page.read(korvaneText(key, keySize));
+    let bytes = korvaneEncoder.encode(found.why || "");
+    if (found.state === 0) {
+        // A character past 255 is no byte the page wrote: the value is left unread.
+        const text = found.text;
+        let written = true;
+        for (let i = 0; i < text.length && written; ++i) written = text.charCodeAt(i) < 256;
+        if (written) bytes = Uint8Array.from(text, (c) => c.charCodeAt(0));
+        else {
+            found.state = 2;
+            bytes = korvaneEncoder.encode("text");
+        }
+    }
     korvaneSetInt(state, found.state);
-    korvaneSetInt(length, found.bytes.length);
-    return korvaneBytes(found.bytes);
+    korvaneSetInt(length, bytes.length);
+    return korvaneBlock(bytes);
 });
 EM_JS(char*, js_write, (const char* key, int keySize, const char* bytes, int length), {
     let text = "";
@@ -93,12 +105,9 @@ EM_JS(void, js_offer, (const char* name, int nameSize, const char* bytes, int le
 });
 EM_JS(char*, js_opened, (int* length, char** name), {
     const opened = Module.page.takeOpened();
-    const bytes = opened.bytes;
-    const at = _malloc(bytes.length + 1);
-    HEAPU8.set(bytes, at);
-    korvaneSetInt(length, bytes.length);
+    korvaneSetInt(length, opened.bytes.length);
     korvaneSetInt(name, korvaneString(opened.name));
-    return at;
+    return korvaneBlock(opened.bytes);
 });
 EM_JS(void, js_know, (const char* sounds, int soundsSize, const char* keys, int keysSize,
                       int largest), {
@@ -108,6 +117,12 @@ EM_JS(void, js_know, (const char* sounds, int soundsSize, const char* keys, int 
 EM_JS(void, js_stand_down, (), { Module.page.standDown(); });
 EM_JS(void, js_tell_storage, (const char* note, int noteSize), {
     Module.page.tellStorage(korvaneText(note, noteSize));
+});
+EM_JS(void, js_set_words, (const char* lines, int linesSize), {
+    Module.page.setWords(korvaneText(lines, linesSize));
+});
+EM_JS(void, js_announce, (const char* words, int wordsSize), {
+    Module.page.announce(korvaneText(words, wordsSize));
 });
 EM_JS(double, js_seconds, (), { return Module.page.secondsSinceMidnight(); });
 EM_JS(double, js_now, (), { return Module.page.now(); });
@@ -227,6 +242,12 @@ void standDown() {
 }
 void tellStorage(const std::string& note) {
     js_tell_storage(note.data(), size(note));
+}
+void setWords(const std::string& lines) {
+    js_set_words(lines.data(), size(lines));
+}
+void announce(const std::string& words) {
+    js_announce(words.data(), size(words));
 }
 
 double now() {

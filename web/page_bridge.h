@@ -42,11 +42,15 @@ void closeBox(int box);
 
 void play(const std::string& file);
 
-// The browser's storage for the page's origin. `read`: 0 found, 1 missing,
-// 2 unusable (`bytes` says why). `write`: "" or why not.
+// The browser's storage for the page's origin, which keeps text: each byte goes
+// there as one character, so any bytes come back as they went, and a value the
+// page did not write is never read as bytes it did not hold. `read`: 0 found,
+// 1 missing, 2 unusable, `bytes` then saying why ("full", "none", or "text" for
+// a value that is no bytes). `write`: "" or why not ("full", "none").
 int read(const std::string& key, std::string& bytes);
 std::string write(const std::string& key, const std::string& bytes);
-// 0 this page holds the table, 1 another page of the origin does, 2 no way to tell.
+// 0 this page holds the table, 1 another page of the origin does (asked again
+// before each save: a page that lost its hold says so).
 int claim();
 // Hands the player a file to keep, by its name.
 void offer(const std::string& name, const std::string& bytes);
@@ -61,6 +65,10 @@ void know(const std::string& sounds, const std::string& keys, int largestCashFil
 void standDown();
 // Where the cash is kept, or why it is not, in the language in force.
 void tellStorage(const std::string& note);
+// The page's own words in the language in force, "name=words" a line.
+void setWords(const std::string& lines);
+// Tells a screen reader of a change, in words ("Cash: 990").
+void announce(const std::string& words);
 
 double now();  // milliseconds on the page's clock
 double secondsSinceMidnight();

@@ -2,6 +2,7 @@
 #include "web/page_services.h"
 
 #include "platform/text_lines.h"
+#include "ui/page_words.h"
 #include "web/page_bridge.h"
 
 namespace korvane {
@@ -26,6 +27,13 @@ void PageSound::play(const std::string& file) {
     page::play(file);
 }
 
+std::string PageFiles::why(const std::string& code) const {
+    const PageWords& words = pageWords(language_());
+    if (code == "full") return words.storageFull;
+    if (code == "text") return words.storageNotText;
+    return words.storageNone;
+}
+
 FileLook PageFiles::look(const std::string& name) {
     std::string bytes;
     switch (page::read(name, bytes)) {
@@ -34,7 +42,7 @@ FileLook PageFiles::look(const std::string& name) {
         case 1:
             return {};
         default:
-            return {FileKind::Unusable, bytes};
+            return {FileKind::Unusable, why(bytes)};
     }
 }
 
@@ -42,7 +50,7 @@ FileResult PageFiles::readLines(const std::string& name, std::vector<std::string
     lines.clear();
     std::string bytes;
     const int state = page::read(name, bytes);
-    if (state != 0) return {false, state == 1 ? "it is gone" : bytes};
+    if (state != 0) return {false, state == 1 ? "it is gone" : why(bytes)};
     if (bytes.size() > kLargestReadable) return {false, "too large to be a cash file"};
     lines = splitLines(bytes);
     return {};
@@ -55,22 +63,17 @@ FileResult PageFiles::writeLines(const std::string& name, const std::vector<std:
     const bool hadOld = page::read(name, old) == 0;
     const std::string refused = page::write(name, bytes);
     if (refused.empty()) return {};
-    return {false, refused, hadOld ? OldFile::Untouched : OldFile::None};
+    return {false, why(refused), hadOld ? OldFile::Untouched : OldFile::None};
 }
 
 std::string PageFiles::location(const std::string& name) {
     return name;
 }
 
+// Every browser keeps one table to an origin, by a lock or by a lease, so a
+// page never says that nothing keeps a second table out.
 Claim PageFiles::claim(const std::string&, const std::string&) {
-    switch (page::claim()) {
-        case 0:
-            return Claim::Held;
-        case 1:
-            return Claim::HeldElsewhere;
-        default:
-            return Claim::Unavailable;
-    }
+    return page::claim() == 1 ? Claim::HeldElsewhere : Claim::Held;
 }
 
 }  // namespace korvane

@@ -31,15 +31,23 @@ class PageSound : public Sound {
 };
 
 // The cash file's lines under its name in the browser's storage, the same bytes
-// the desktop's file holds.
+// the desktop's file holds; why the browser refused them, in the page's words.
 class PageFiles : public TextFiles {
   public:
+    explicit PageFiles(std::function<Language()> language) : language_(std::move(language)) {}
     FileLook look(const std::string& name) override;
     FileResult readLines(const std::string& name, std::vector<std::string>& lines) override;
     FileResult writeLines(const std::string& name, const std::vector<std::string>& lines) override;
     std::string location(const std::string& name) override;
-    // The page holds the table for its whole life, so a claim stays as it was.
+    // The page's hold on the table: for its whole life where the browser locks,
+    // else a lease it renews while it plays, which another tab takes over only
+    // once it is gone.
     Claim claim(const std::string& name, const std::string& lockName) override;
+
+  private:
+    std::string why(const std::string& code) const;
+
+    std::function<Language()> language_;
 };
 
 }  // namespace korvane

@@ -25,6 +25,9 @@ class PageTable {
     void handle(const std::string& event);
     void openCash();
     void offerCash();
+    // After every event: the page's words and its note, where they changed.
+    void tellPage();
+    std::string storageNote() const;
 
     PageTimers timers_;
     PageBoxes boxes_;
@@ -35,6 +38,9 @@ class PageTable {
     std::unique_ptr<PageView> view_;
     std::unique_ptr<PageAccess> access_;
     std::map<std::string, Widget*> byId_;
+    bool storageUsable_ = true;
+    Language wordsIn_ = Language::English;
+    std::string note_;
 };
 
 }  // namespace korvane

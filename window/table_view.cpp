@@ -146,11 +146,10 @@ void TableView::paintEvent(QPaintEvent* event) {
     QTimer::singleShot(0, this, [this] {
         // The icon's images are decoded as soon as they are given, so only now.
         // Up to 64 pixels: a launcher or a dock takes larger ones from the installed
-        // icon theme, and every size given here goes whole to the X server. Named
-        // PNGs, so Qt loads no image plugin to guess their format.
+        // icon theme, and every size given here goes whole to the X server.
         QIcon icon;
         for (const char* name : {"icon16", "icon22", "icon24", "icon32", "icon48", "icon"})
-            icon.addPixmap(QPixmap(ImageStore::resourcePath(name), "PNG"));
+            icon.addPixmap(ImageStore::readPng(images_.path(name)));
         setWindowIcon(icon);
         if (onFirstFrame) onFirstFrame();
     });

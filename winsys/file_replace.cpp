@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "winsys/file_replace.h"
 
+#include <cstring>
+#include <vector>
+
 #include "winsys/file_paths.h"
 #include "winsys/fresh_files.h"
 
@@ -58,10 +61,49 @@ DWORD moveInPlace(const std::wstring& fresh, const std::wstring& path, const Pat
     return error;
 }
 
+// Windows 10 on NTFS renames a file over one that is open, as POSIX does, so the
+// hold on the old file lasts until the fresh one has taken its place. The
+// headers name that way only for newer Windows than the table asks for.
+bool renameOverOpen(HANDLE file, const std::wstring& path) {
+    const auto renameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+    const size_t nameBytes = path.size() * sizeof(wchar_t);
+    std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->Flags = FILE_RENAME_FLAG_REPLACE_IF_EXISTS | FILE_RENAME_FLAG_POSIX_SEMANTICS;
+    rename->FileNameLength = static_cast<DWORD>(nameBytes);
+    std::memcpy(rename->FileName, path.data(), nameBytes);
+    return SetFileInformationByHandle(file, renameInfoEx, rename,
+                                      static_cast<DWORD>(buffer.size()));
+}
+
+// Puts the fresh file, which `writer` made, in the old one's place. Where the
+// rename above is not to be had, the old file is let go for the move and taken
+// back if the move fails; the fresh one is held throughout.
+DWORD swapIn(HANDLE writer, const std::wstring& fresh, const std::wstring& path,
+             const Patience& patience, FileHold* hold) {
+    if (hold) {
+        hold->adopt(writer);
+        if (renameOverOpen(writer, path)) {
+            CloseHandle(writer);
+            hold->commit();
+            return ERROR_SUCCESS;
+        }
+        hold->loosen();
+    }
+    CloseHandle(writer);
+    const DWORD error = moveInPlace(fresh, path, patience);
+    if (hold && error == ERROR_SUCCESS) hold->commit();
+    if (hold && error != ERROR_SUCCESS) {
+        hold->drop();
+        hold->regain(path);
+    }
+    return error;
+}
+
 }  // namespace
 
 FileResult replaceWith(const std::wstring& path, DWORD oldAttributes, const std::string& bytes,
-                       const Patience& patience) {
+                       const Patience& patience, FileHold* hold) {
     const bool hadOld = oldAttributes != INVALID_FILE_ATTRIBUTES;
     const OldFile left = hadOld ? OldFile::Untouched : OldFile::None;
     const DWORD attributes =
@@ -75,8 +117,7 @@ FileResult replaceWith(const std::wstring& path, DWORD oldAttributes, const std:
         discard(file);
         return failed("cannot write", left, error);
     }
-    CloseHandle(file);
-    const DWORD error = moveInPlace(fresh, path, patience);
+    const DWORD error = swapIn(file, fresh, path, patience, hold);
     if (error == ERROR_SUCCESS) return {};
     DeleteFileW(fresh.c_str());
     return failed("cannot put the new file in its place", left, error);

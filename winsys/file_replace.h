@@ -8,13 +8,15 @@
 #include <string>
 
 #include "platform/services.h"
+#include "winsys/file_hold.h"
 #include "winsys/patience.h"
 
 namespace korvane::winsys {
 
 // `path` takes `bytes`. `oldAttributes` are those of the file there now
-// (INVALID_FILE_ATTRIBUTES: there is none), which the new file keeps.
+// (INVALID_FILE_ATTRIBUTES: there is none), which the new file keeps. A table's
+// `hold` on the file passes to the fresh one.
 FileResult replaceWith(const std::wstring& path, DWORD oldAttributes, const std::string& bytes,
-                       const Patience& patience);
+                       const Patience& patience, FileHold* hold = nullptr);
 
 }  // namespace korvane::winsys

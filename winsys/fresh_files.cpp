@@ -52,8 +52,9 @@ HANDLE createFresh(const std::wstring& path, DWORD attributes, std::wstring& fre
             letters += kLetters[random % (sizeof kLetters / sizeof kLetters[0] - 1)];
         }
         fresh = inFolderOf(path, prefixFor(path) + letters);
-        const HANDLE handle = CreateFileW(fresh.c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
-                                          CREATE_NEW, attributes, nullptr);
+        // Shared for reading, so a table's hold can lie on it before it takes its place.
+        const HANDLE handle = CreateFileW(fresh.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ,
+                                          nullptr, CREATE_NEW, attributes, nullptr);
         if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return handle;
     }
     return INVALID_HANDLE_VALUE;

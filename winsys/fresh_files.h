@@ -11,8 +11,9 @@
 namespace korvane::winsys {
 
 // A fresh file beside `path`, made anew and open for writing (and for its own
-// removal) by this process alone; INVALID_HANDLE_VALUE, with the last error
-// set, when the folder takes none. `fresh` is its name.
+// removal) by this process alone, which others may only read;
+// INVALID_HANDLE_VALUE, with the last error set, when the folder takes none.
+// `fresh` is its name.
 HANDLE createFresh(const std::wstring& path, DWORD attributes, std::wstring& fresh);
 
 // Whether `entry`, a name in the folder of `path`, is a fresh file for `path`.

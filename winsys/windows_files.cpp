@@ -44,6 +44,13 @@ FileResult WindowsFiles::readLines(const std::string& name, std::vector<std::str
 FileResult WindowsFiles::writeLines(const std::string& name,
                                     const std::vector<std::string>& lines) {
     const Target target = targetOf(widened(name));
+    const bool claimed = !claimed_.empty() && name == claimed_;
+    // Never another file's lines replaced: the claimed name is written only while
+    // it leads to the very file this table read (or, on a fresh start, to none).
+    if (claimed && !lost_ && !leadsToHeld(target)) lose(Claim::FileChanged);
+    if (claimed && lost_)
+        return {false, *lost_ == Claim::FileChanged ? "it is no longer the file read at start-up"
+                                                    : "another table now plays from it"};
     if (!target.problem.empty()) return {false, target.problem, target.left};
     if (target.attributes != INVALID_FILE_ATTRIBUTES) {
         if (target.attributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -51,35 +58,61 @@ FileResult WindowsFiles::writeLines(const std::string& name,
         if (target.attributes & FILE_ATTRIBUTE_READONLY)
             return {false, "the file is read-only", OldFile::Untouched};
     }
-    const FileResult result =
-        replaceWith(target.path, target.attributes, joinLines(lines), patience_);
+    const FileResult result = replaceWith(target.path, target.attributes, joinLines(lines),
+                                          patience_, claimed ? &hold_ : nullptr);
     if (result.ok && target.path == guarded_) seen_ = lines;
     return result;
 }
 
 Claim WindowsFiles::claim(const std::string& name, const std::string& lockName) {
-    const bool first = lockPath_.empty();
-    if (first) {
-        // The lock lies beside the file the name really is, so tables that reach
-        // one file through links from two folders meet at one lock.
-        guarded_ = targetOf(widened(name)).path;
-        lockPath_ = folderOf(guarded_) + L"\\" + widened(lockName);
-    }
-    if (lost_) return Claim::HeldElsewhere;
+    if (lockPath_.empty()) return claimFirst(name, lockName);
+    if (lost_) return *lost_;
     const Claim claim = claim_.take(lockPath_, patience_);
-    if (first) {
-        // No other table writes beside the file now, so a fresh file nobody has
-        // open is one whose save was killed.
-        if (claim == Claim::Held) sweepFreshFiles(guarded_);
-        seen_ = linesAt(guarded_);
+    // While the file itself is under this table's lock, no other table plays from
+    // it, whoever holds the lock file; before there is one, the lock file decides.
+    if (!hold_.locksAFile()) {
+        if (claim == Claim::HeldElsewhere) return lose(claim);
+        // Taken back after its lock went: a table that played from the file
+        // meanwhile left other lines, and they are not this table's to replace.
+        if (claim == Claim::Held && claim_.takenAnew() && linesAt(guarded_) != seen_)
+            return lose(Claim::HeldElsewhere);
+    }
+    if (!leadsToHeld(targetOf(widened(name)))) return lose(Claim::FileChanged);
+    return hold_.locksAFile() ? Claim::Held : claim;
+}
+
+Claim WindowsFiles::claimFirst(const std::string& name, const std::string& lockName) {
+    // The lock lies beside the file the name really is, so tables that reach one
+    // file through links from two folders meet at one lock.
+    const Target target = targetOf(widened(name));
+    claimed_ = name;
+    guarded_ = target.path;
+    lockPath_ = folderOf(guarded_) + L"\\" + widened(lockName);
+    // The file itself first: a table it keeps out never touches the lock beside
+    // it, so the table that holds both never takes that lock for another's.
+    if (target.problem.empty() && hold_.take(guarded_, patience_) == Claim::HeldElsewhere)
+        return Claim::HeldElsewhere;
+    const Claim claim = claim_.take(lockPath_, patience_);
+    if (claim == Claim::HeldElsewhere) {
+        hold_.release();
         return claim;
     }
-    if (claim == Claim::HeldElsewhere) lost_ = true;
-    if (claim != Claim::Held || !claim_.takenAnew()) return claim;
-    // Taken back after its lock went: a table that played from the file
-    // meanwhile left other lines, and they are not this table's to replace.
-    lost_ = linesAt(guarded_) != seen_;
-    return lost_ ? Claim::HeldElsewhere : claim;
+    // No other table writes beside the file now, so a fresh file nobody has open
+    // is one whose save was killed.
+    if (claim == Claim::Held) sweepFreshFiles(guarded_);
+    seen_ = linesAt(guarded_);
+    // A file under this table's lock keeps a second table out even where the
+    // folder takes no lock file.
+    return hold_.locksAFile() ? Claim::Held : claim;
+}
+
+bool WindowsFiles::leadsToHeld(const Target& target) const {
+    return target.path == guarded_ && hold_.isAt(guarded_);
+}
+
+Claim WindowsFiles::lose(Claim why) {
+    lost_ = why;
+    return why;
 }
 
 WindowsFiles::Lines WindowsFiles::linesAt(const std::wstring& path) {

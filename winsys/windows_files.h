@@ -2,11 +2,14 @@
 #pragma once
 // Text files on a Windows disk, for the cash file, with the promises of the
 // POSIX files: a save leaves the old cash or the new, never half of one; one
-// table to a file; what a killed save left is cleared away; and every trouble
+// table to a file, however it is reached; a table writes only the very file it
+// read at start-up; what a killed save left is cleared away; and every trouble
 // is told in words a player reads, with nothing lost.
 #include <optional>
 
 #include "platform/services.h"
+#include "winsys/file_hold.h"
+#include "winsys/file_reading.h"
 #include "winsys/folder_claim.h"
 #include "winsys/patience.h"
 
@@ -25,13 +28,19 @@ class WindowsFiles : public TextFiles {
   private:
     using Lines = std::optional<std::vector<std::string>>;  // none: no file to read
     Lines linesAt(const std::wstring& path);
+    Claim claimFirst(const std::string& name, const std::string& lockName);
+    // Whether the name, its links followed, still leads to the file held.
+    bool leadsToHeld(const winsys::Target& target) const;
+    Claim lose(Claim why);
 
     winsys::Patience patience_;
     winsys::FolderClaim claim_;
-    std::wstring guarded_;   // the file the lock guards, in full, its links followed
-    std::wstring lockPath_;  // empty until the first claim
-    Lines seen_;             // the guarded file as this table last found or left it
-    bool lost_ = false;      // another table has played from the file
+    winsys::FileHold hold_;
+    std::string claimed_;        // the name the table claimed
+    std::wstring guarded_;       // the file the lock guards, in full, its links followed
+    std::wstring lockPath_;      // empty until the first claim
+    Lines seen_;                 // the guarded file as this table last found or left it
+    std::optional<Claim> lost_;  // why this table no longer writes the claimed name
 };
 
 }  // namespace korvane

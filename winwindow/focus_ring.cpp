@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "winwindow/win_look.h"
+#include "winwindow/window_kind.h"
 
 namespace korvane {
 namespace {
@@ -18,12 +19,7 @@ int bandWidth(HWND hwnd) {
 }  // namespace
 
 FocusRing::FocusRing(HWND table) : table_(table) {
-    WNDCLASSEXW kind{};
-    kind.cbSize = sizeof kind;
-    kind.lpfnWndProc = &FocusRing::procedure;
-    kind.hInstance = GetModuleHandleW(nullptr);
-    kind.lpszClassName = kRingClass;
-    RegisterClassExW(&kind);
+    registerWindowKind(kRingClass, &FocusRing::procedure);
     ring_ = CreateWindowExW(0, kRingClass, L"", WS_CHILD | WS_CLIPSIBLINGS | WS_DISABLED, 0, 0, 0,
                             0, table, nullptr, GetModuleHandleW(nullptr), nullptr);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "winwindow/control_windows.h"
+#include "winwindow/window_kind.h"
 
 namespace korvane {
 namespace {
@@ -122,14 +123,7 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 void registerControlClasses() {
     for (const auto& [name, proc] :
          {std::pair{kPictureClass, &pictureProc}, std::pair{kFrameClass, &frameProc}}) {
-        WNDCLASSEXW kind{};
-        kind.cbSize = sizeof kind;
-        kind.style = CS_DBLCLKS;
-        kind.lpfnWndProc = proc;
-        kind.hInstance = GetModuleHandleW(nullptr);
-        kind.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        kind.lpszClassName = name;
-        RegisterClassExW(&kind);  // once a program; again, it is there already
+        registerWindowKind(name, proc, CS_DBLCLKS);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "winwindow/wide_text.h"
+#include "winwindow/window_kind.h"
 
 namespace korvane {
 namespace {
@@ -115,12 +116,7 @@ void WinSound::start(const std::wstring& path) {
 }
 
 WinTimers::WinTimers() {
-    WNDCLASSEXW kind{};
-    kind.cbSize = sizeof kind;
-    kind.lpfnWndProc = &WinTimers::procedure;
-    kind.hInstance = GetModuleHandleW(nullptr);
-    kind.lpszClassName = kTimerClass;
-    RegisterClassExW(&kind);
+    registerWindowKind(kTimerClass, &WinTimers::procedure);
     messages_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(messages_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

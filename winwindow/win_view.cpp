@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "winwindow/wide_text.h"
+#include "winwindow/window_kind.h"
 
 namespace korvane {
 namespace {
@@ -13,20 +14,7 @@ constexpr DWORD kTableStyle =
 constexpr int kFirstId = 100;
 
 void registerTableClass(WNDPROC procedure) {
-    WNDCLASSEXW kind{};
-    kind.cbSize = sizeof kind;
-    kind.style = CS_DBLCLKS;
-    kind.lpfnWndProc = procedure;
-    kind.hInstance = GetModuleHandleW(nullptr);
-    kind.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    // The program's icon, resource 1, at each size Windows asks for.
-    kind.hIcon = static_cast<HICON>(
-        LoadImageW(kind.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    kind.hIconSm = static_cast<HICON>(LoadImageW(kind.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXSMICON),
-                                                 GetSystemMetrics(SM_CYSMICON), 0));
-    kind.lpszClassName = kTableClass;
-    RegisterClassExW(&kind);  // once a program; again, it is there already
+    registerWindowKind(kTableClass, procedure, CS_DBLCLKS, true);
     registerControlClasses();
 }
 

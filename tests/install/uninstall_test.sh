@@ -24,7 +24,7 @@ cmake --build "$build" --target uninstall >/dev/null
 for file in $installed; do
     [ ! -e "$file" ] || fail "left behind: $file"
 done
-for folder in libexec/korvane share/korvane/sounds share/doc/korvane; do
+for folder in libexec/korvane share/korvane/sounds share/korvane/images share/doc/korvane; do
     [ ! -e "$prefix/$folder" ] || fail "the game's folder $folder is left"
 done
 [ "$(od -An -c "$prefix/share/korvane/Korvane.cash" | tr -d ' ')" = '2500\r\n0\r\n' ] ||

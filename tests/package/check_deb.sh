@@ -63,6 +63,7 @@ done
 expect libexec/korvane/korvane "the launcher"
 expect libexec/korvane/libkorvane_sound.so "the game, which loads its sounds from beside itself,"
 [ "$(ls "$usr"/share/korvane/sounds/*.wav | wc -l)" = 5 ] || fail "the five sounds are not installed"
+expect share/korvane/images/face0.png "the game, which reads its card art from there,"
 expect share/man/man6/korvane.6.gz "the manual's reader"
 expect share/doc/korvane/copyright "Debian's policy"
 expect share/doc/korvane/changelog.gz "Debian's policy"

@@ -123,8 +123,26 @@ TEST_F(Spoken, ValuesFollowTheScreen) {
     EXPECT_EQ(of(table.Label13).name, "Bet: 10");
     EXPECT_EQ(of(table.HScroll1).value, 10);
     EXPECT_EQ(of(table.Label9).name, "Rounds won by you: 0");
-    EXPECT_EQ(of(table.Command1).name, "Deal a card");
+    EXPECT_EQ(of(table.Command1).name, "1  DEAL");
     EXPECT_EQ(of(table.Command1).role, SpokenRole::Button);
+}
+
+// A player who says what they see (a voice control) reaches what they press: its
+// name holds the words it shows, in either language.
+TEST_F(Spoken, WhatAPlayerPressesIsNamedByTheWordsItShows) {
+    for (const bool danish : {false, true}) {
+        if (danish) table.click(table.Picture4(1));
+        const std::pair<const Widget*, std::string> pressed[] = {
+            {&table.Command1, table.Command1.caption}, {&table.Command2, table.Command2.caption},
+            {&table.Command3, table.Command3.caption}, {&table.Check1, table.Check1.caption},
+            {&table.Label11, table.Label11.caption},   {&table.Label15, table.Label15.caption}};
+        for (auto [w, shown] : pressed) {
+            std::erase(shown, '&');
+            const std::string name = of(*w).name;
+            EXPECT_TRUE(name.starts_with(shown) || shown.starts_with(name))
+                << w->name() << " shows \"" << shown << "\", named \"" << name << "\"";
+        }
+    }
 }
 
 TEST_F(Spoken, DecorationsHelpersAndTheCheatSwitchesSayNothing) {
@@ -158,7 +176,7 @@ TEST_F(Spoken, TheChooserNamesItsBacksAndTheOneInUse) {
 TEST_F(Spoken, TheRulesLineIsWholeInItsDescription) {
     table.click(table.Picture4(1));
     const korvane::Spoken rules = of(table.Label11);
-    EXPECT_EQ(rules.name, "Regler");
+    EXPECT_EQ(rules.name, "Korvane Regler");
     EXPECT_EQ(rules.description, table.Label11.caption);
     EXPECT_NE(rules.description.find("uanset din score."), std::string::npos);
 }

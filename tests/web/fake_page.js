@@ -16,6 +16,9 @@ const fake = {
     writes: [],
     asked: [],       // the waits the table asked for between events
     askedInBox: 0,
+    note: "",
+    words: "",
+    told: [],        // what a screen reader was told of changes
     focus: "",
     step: 0,
     file: null,
@@ -55,6 +58,8 @@ const scenarios = {
             check(fake.writes.length === 1 && fake.writes[0] === text("Label10") + "\r\n0\r\n",
                   "the settlement keeps the cash: " + JSON.stringify(fake.writes));
             check(fake.asked[fake.asked.length - 1] < 0, "an idle table asks to wake for nothing");
+            check(fake.told.some((t) => t.includes("Status: Your Turn")) &&
+                  fake.told.every((t) => !/^[\d.-]*$/.test(t)), "changes are told in words: " + fake.told);
             check(fake.sounds[0] === "shuffle1.wav" && fake.sounds[1] === "shuffle2.wav",
                   "start-up and round sounds: " + fake.sounds.slice(0, 2));
         },
@@ -124,6 +129,29 @@ const scenarios = {
         },
     },
 };
+
+// What the browser kept, read back as the bytes the page wrote: text that is no
+// cash stays no cash, whatever its characters' low bytes spell, and the note says
+// the cash is not kept while the table leaves it unread.
+for (const [name, stored, note] of [
+    ["storedDigits", "\u0135\u0130\u0130\r\n0\r\n", "The cash this browser kept could not be read"],
+    ["storedTooLarge", "7".repeat(64 * 1024 + 1), "The cash this browser kept could not be read"],
+    ["storedDanish", "1000\r\n0\r\n", "Kassen gemmes i denne browser."],
+]) {
+    scenarios[name] = {
+        storage: stored,
+        steps: [[() => true, name === "storedDanish" ? "click Picture4_1" : "wake"], [() => true, null]],
+        answer() {
+            return { after: 0, answer: 0 };
+        },
+        finish() {
+            check(text("Label10") !== "500", "stored text is read as it was written: " + text("Label10"));
+            check(fake.note.startsWith(note), "the note: " + fake.note);
+            if (name === "storedDanish")
+                check(fake.words.includes("saveCash=Gem kassefil"), "the page's words in Danish: " + fake.words);
+        },
+    };
+}
 
 const scenario = scenarios[process.argv[2]];
 if (!scenario) {
@@ -217,7 +245,7 @@ Module.page = {
     },
     read(key) {
         const value = fake.stored.get(key);
-        return value === undefined ? { state: 1, bytes: "" } : { state: 0, bytes: value };
+        return value === undefined ? { state: 1 } : { state: 0, text: value };
     },
     write(key, bytes) {
         fake.stored.set(key, bytes);
@@ -235,8 +263,18 @@ Module.page = {
         Object.assign(fake, { soundFiles: sounds, tableKeys: keys, largestCashFile: largest });
     },
     standDown() {},
-    tellStorage() {},
-    setStop() {},
+    tellStorage(note) {
+        fake.note = note;
+    },
+    setWords(lines) {
+        fake.words = lines;
+    },
+    announce(words) {
+        fake.told.push(words);
+    },
+    setStop(id, order) {
+        fake.elements.get(id).stop = order;
+    },
     focus(id) {
         fake.focus = id;
     },

@@ -18,7 +18,7 @@ TEST_F(HiDpi, TheDeckPileIsDrawnPixelForPixelFromTheDoubleArt) {
     ASSERT_NE(pile, nullptr);
     const QImage shot = pile->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage art =
-        QImage(QStringLiteral(":/images/back10@2x.png")).convertToFormat(QImage::Format_RGB32);
+        QImage(table_->view().images().path("back10@2x")).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(240, 328));
     EXPECT_EQ(shot, art);
 }

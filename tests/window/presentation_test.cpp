@@ -116,7 +116,7 @@ TEST_F(Presentation, ThePeekedFaceShowsBehindTheOpenBox) {
     form.Label16_DblClick();  // cheat mode, its box answered by the watcher
     QTest::mouseClick(widget(form.Picture1(11)), Qt::LeftButton);
     // Before the first round the pile shows the king of spades.
-    const QImage king(QStringLiteral(":/images/face51.png"));
+    const QImage king(table_->view().images().path("face51"));
     EXPECT_EQ(behind.convertToFormat(QImage::Format_RGB32),
               king.convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(pictureName(form.Picture1(11).picture), "back10");

@@ -39,11 +39,11 @@ def check(condition, message, screen=None):
 
 def play_turn(screen):
     """Deals while below 17, then stops."""
-    while screen.focused() == "Deal a card":
+    while screen.focused() == "1  DEAL":
         mine = screen.cards("Your card")
         if int(screen.named("Your total")) >= 17:
             screen.press(TAB)
-            screen.wait_focus(("Stop",), 5)
+            screen.wait_focus(("2  STOP",), 5)
             screen.press(SPACE)
             return
         screen.press(SPACE)
@@ -60,9 +60,9 @@ def play_round(screen):
     screen.press(SPACE)
     wait_until(lambda: screen.focused() != "Start a round", "the round to start", 5, screen.pump)
     check(screen.focused() != "Sounds", "the focus never falls to Sounds", screen)
-    after_deal = screen.wait_focus(("Deal a card", "Start a round"), 15)
+    after_deal = screen.wait_focus(("1  DEAL", "Start a round"), 15)
     seen_in_turn = set()
-    if after_deal == "Deal a card":
+    if after_deal == "1  DEAL":
         check(screen.named("Status") == "Your Turn", "the turn is announced", screen)
         check(screen.cards("Dealer's card")[0] == "Face-down card", "the hole card lies face down",
               screen)

@@ -16,6 +16,7 @@
 
 #include "access/table_access.h"
 #include "tests/window/window_fixture.h"
+#include "window/image_store.h"
 #include "window/qt_look.h"
 #include "window/qt_table.h"
 
@@ -49,6 +50,29 @@ TEST_F(Window, EveryWidgetStandsWhereTheControlTablePutsIt) {
         EXPECT_EQ(w.focusPolicy() == Qt::TabFocus, access.isStop(control)) << control.name();
     }
     EXPECT_TRUE(table_->view().images().missing(table_->form().images).empty());
+}
+
+// The art lies beside the program in the build tree, and in the prefix's
+// share/korvane/images once the program is installed in libexec/korvane/.
+TEST(ArtFolder, IsFoundBesideTheProgramOrInItsPrefix) {
+    const QString scratch = QStringLiteral(KORVANE_SHOTS "/art_folder_test");
+    QDir(scratch).removeRecursively();
+    const struct {
+        const char* made;
+        const char* program;
+        const char* found;  // "" for none
+    } cases[] = {
+        {"build/app/images", "build/app", "build/app/images"},
+        {"usr/share/korvane/images", "usr/libexec/korvane", "usr/share/korvane/images"},
+        {"bare/libexec/korvane", "bare/libexec/korvane", ""},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QDir(scratch).mkpath(QLatin1String(c.made)));
+        const QString found = ImageStore::folderFor(scratch + '/' + QLatin1String(c.program));
+        const QString expected = *c.found ? scratch + '/' + QLatin1String(c.found) : QString();
+        EXPECT_EQ(found.toStdString(), expected.toStdString()) << c.program;
+    }
+    QDir(scratch).removeRecursively();
 }
 
 TEST_F(Window, TheMouseMovesTheSoundSwitchAndTheBet) {

@@ -52,9 +52,11 @@ class WindowsScratch : public ::testing::Test {
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         CloseHandle(file);
     }
-    long entries() const {
+    // In the test's folder, or in a folder of it.
+    long entries(const std::wstring& sub = L"") const {
         long count = 0;
-        each(folder_, [&](const std::wstring&, const WIN32_FIND_DATAW&) { ++count; });
+        each(sub.empty() ? folder_ : path(sub),
+             [&](const std::wstring&, const WIN32_FIND_DATAW&) { ++count; });
         return count;
     }
     bool exists(const std::wstring& name) const {

@@ -23,6 +23,7 @@
 //   #saveCash #openCash     "Save cash file" and "Open cash file", beside the table
 //   #openCashInput          the file chooser behind "Open cash file"
 //   #storageNote            where the cash is kept, or why it is not
+//   #told                   unseen: the last change on the table, in words, for a screen reader
 //   #boxes                  holds the open message boxes, the last one on top:
 //     .box (role alertdialog, id box1, box2, ...), .box-title, .box-text,
 //     .box-icon (.stop or .information), .box-buttons button[data-answer=ok|yes|no]
@@ -36,7 +37,29 @@
         return WebAssembly.compileStreaming(fetched()).catch(() =>
             fetched().then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
     }
-    const compiled = compile("korvane.wasm");
+    // Opened from the disk, a browser may fetch nothing beside the page: the table
+    // comes as a script then, korvane-wasm.js, that holds its bytes.
+    function fromScript(file) {
+        return new Promise((resolve, reject) => {
+            const script = document.createElement("script");
+            script.src = file;
+            script.onload = () => resolve(Uint8Array.from(atob(K.wasmBytes || ""), (c) => c.charCodeAt(0)));
+            script.onerror = reject;
+            document.head.append(script);
+        }).then((bytes) => WebAssembly.compile(bytes));
+    }
+    // What a player can do when neither plays, said in the page.
+    function tellHowToServe() {
+        document.getElementById("storageNote").textContent =
+            "The table could not be loaded from here. Serve this folder from a web server and open it " +
+            "there: \"make web-serve\" in Korvane's source, or \"python3 -m http.server\" in this folder, " +
+            "then http://127.0.0.1:8000/.";
+    }
+    const compiled = (location.protocol === "file:" ? fromScript("korvane-wasm.js") : compile("korvane.wasm"))
+        .catch((e) => {
+            tellHowToServe();
+            throw e;
+        });
     const claimed = K.claimTable();
 
     window.Module = {
@@ -55,4 +78,11 @@
             return {};
         },
     };
+
+    // Kept for a visit without the network, once the page has what it needs.
+    if ("serviceWorker" in navigator && location.protocol !== "file:") {
+        window.addEventListener("load", () => {
+            navigator.serviceWorker.register("service-worker.js").catch(() => {});
+        });
+    }
 })(window.Korvane);

@@ -38,7 +38,9 @@
     for (const gesture of ["pointerdown", "keydown", "touchstart"])
         window.addEventListener(gesture, sound.start, { capture: true, once: true, passive: true });
 
-    // The cash's two lines under their name, one character a byte.
+    // The cash's lines under their name, as the text their UTF-8 bytes spell
+    // (bridge.js turns them into text and back). Why storage is refused is a
+    // code the table words: "full" or "none".
     const storage = {
         checked: false,
         why: "",
@@ -46,6 +48,9 @@
             const s = window.localStorage;
             if (!s) throw new Error("none");
             return s;
+        },
+        reason(e) {
+            return e && e.name === "QuotaExceededError" ? "full" : "none";
         },
         // Blocked, full or gone storage is told once, at start-up, as an
         // unusable cash file is on the desktop.
@@ -57,37 +62,32 @@
                 s.setItem("Korvane.probe", "0");
                 s.removeItem("Korvane.probe");
             } catch (e) {
-                storage.why = e && e.name === "QuotaExceededError"
-                    ? "the browser's storage for this page is full"
-                    : "the browser keeps no storage for this page";
+                storage.why = storage.reason(e);
             }
             return storage.why;
         },
         read(key) {
             const why = storage.usable();
-            if (why) return { state: 2, bytes: why };
+            if (why) return { state: 2, why };
             try {
                 const value = storage.store().getItem(key);
-                return value === null ? { state: 1, bytes: "" } : { state: 0, bytes: value };
+                return value === null ? { state: 1 } : { state: 0, text: value };
             } catch (e) {
-                return { state: 2, bytes: "the browser keeps no storage for this page" };
+                return { state: 2, why: "none" };
             }
         },
-        write(key, bytes) {
+        write(key, text) {
             try {
-                storage.store().setItem(key, bytes);
+                storage.store().setItem(key, text);
                 return "";
             } catch (e) {
-                return e && e.name === "QuotaExceededError"
-                    ? "the browser's storage for this page is full"
-                    : "the browser keeps no storage for this page";
+                return storage.reason(e);
             }
         },
     };
 
-
     const services = {
-        claimed: 2,
+        claimed: 0,
         opened: null,
         largestCashFile: 0,
         tableKeys: new Set(),
@@ -135,6 +135,21 @@
         tellStorage(note) {
             document.getElementById("storageNote").textContent = note;
         },
+        // The page's own words in the language in force: "name=words" a line.
+        setWords(lines) {
+            for (const line of lines.split("\n")) {
+                const at = line.indexOf("=");
+                const [name, words] = [line.slice(0, at), line.slice(at + 1)];
+                if (name === "lang") document.documentElement.lang = words;
+                else if (name === "saveCash" || name === "openCash") document.getElementById(name).textContent = words;
+                else K.words[name] = words;
+            }
+        },
+        // A change a screen reader is told, in words: the labels themselves are
+        // no live regions, or a reader would say the bare number they show.
+        announce(words) {
+            document.getElementById("told").textContent = words;
+        },
         now() {
             return performance.now();
         },
@@ -144,6 +159,7 @@
         },
     };
     K.services = services;
+    K.words = {};
 
     // The table is the page's while it stays open; what it holds goes to storage
     // when the page is hidden or left.
@@ -169,16 +185,66 @@
         });
     });
 
-    // One page of the origin holds the table; another is told so and plays nothing.
-    function claimTable() {
-        return new Promise((resolve) => {
-            if (!navigator.locks) {
-                resolve(2);
-                return;
+    // Where the browser has no Web Locks (a host that is no secure context), the
+    // hold is a lease in the page's storage: "<page> <until>", renewed while the
+    // page is open and let go when it closes. A page that ended without letting go
+    // (a crash) holds it only until it runs out.
+    const lease = {
+        key: "Korvane.lease",
+        lasts: 15000,    // ms a lease holds without renewal
+        renewal: 4000,   // ms between renewals
+        me: Math.random().toString(36).slice(2) + Date.now().toString(36),
+        holder() {
+            const [who, until] = (window.localStorage.getItem(lease.key) || "").split(" ");
+            return who && Number(until) > Date.now() ? who : "";
+        },
+        leaving: false,  // the page is closing: its last save takes nothing back
+        // Takes the lease if it is free or this page's; 0 held, 1 another page's.
+        take() {
+            try {
+                const who = lease.holder();
+                if (who && who !== lease.me) return 1;
+                if (lease.leaving) return 0;
+                window.localStorage.setItem(lease.key, lease.me + " " + (Date.now() + lease.lasts));
+                return 0;
+            } catch (e) {
+                return 0;  // a page that keeps nothing keeps no cash to write over
             }
-            // A page closed a moment ago may still be letting go: a second waits for
-            // it a little before it stands down.
-            const options = AbortSignal.timeout ? { signal: AbortSignal.timeout(1500) } : { ifAvailable: true };
+        },
+        release() {
+            try {
+                if (lease.holder() === lease.me) window.localStorage.removeItem(lease.key);
+            } catch (e) { /* nothing was kept */ }
+        },
+        hold() {
+            setInterval(lease.take, lease.renewal);
+            window.addEventListener("pagehide", () => {
+                lease.leaving = true;
+                lease.release();
+            });
+            // Back from the browser's page cache: held again, if no other page took it.
+            window.addEventListener("pageshow", (event) => {
+                if (!event.persisted) return;
+                lease.leaving = false;
+                lease.take();
+            });
+        },
+    };
+
+    // One page of the origin holds the table; another is told so and plays nothing.
+    // A page closed a moment ago may still be letting go: a second waits for it a
+    // little before it stands down.
+    const patience = 1500;
+    function claimTable() {
+        if (!navigator.locks) {
+            services.claim = lease.take;
+            const held = () => { lease.hold(); return 0; };
+            if (lease.take() === 0) return Promise.resolve(held());
+            return new Promise((resolve) => setTimeout(resolve, patience))
+                .then(() => (lease.take() === 0 ? held() : 1));
+        }
+        return new Promise((resolve) => {
+            const options = AbortSignal.timeout ? { signal: AbortSignal.timeout(patience) } : { ifAvailable: true };
             navigator.locks.request("Korvane.lock", options, (lock) => {
                 if (!lock) {
                     resolve(1);
@@ -186,7 +252,7 @@
                 }
                 resolve(0);
                 return new Promise(() => {});  // held for the page's life
-            }).catch((e) => resolve(e && (e.name === "AbortError" || e.name === "TimeoutError") ? 1 : 2));
+            }).catch((e) => resolve(e && (e.name === "AbortError" || e.name === "TimeoutError") ? 1 : 0));
         });
     }
 

@@ -126,11 +126,15 @@
         e.srcset = sharp ? image + "@2x.png 2x" : image + ".png 1x";
     }
 
+    // The table's window where the screen holds it at its own size or larger,
+    // scaled to fill it; else the compact rows of page.css.
     function fit() {
         if (!tableWidth) return;
         const room = Math.max(1, window.innerHeight - K.dom.cashBar.offsetHeight);
         const scale = Math.min(window.innerWidth / tableWidth, room / tableHeight);
-        const nowSharp = scale * window.devicePixelRatio > 1.01;
+        const compact = scale < 1;
+        document.documentElement.classList.toggle("compact", compact);
+        const nowSharp = (compact ? 1 : scale) * window.devicePixelRatio > 1.01;
         if (nowSharp !== sharp) {
             sharp = nowSharp;
             for (const e of elements.values())

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's own drawing of the table: every control at the place korvane-drive
-// gives it (twips / 15, scaled with the table, within a pixel) on a desktop, a
-// phone and a 4K screen; the roles and names of Chromium's accessibility tree;
-// the Tab order; and nothing fetched from another origin, which the page's
-// policy refuses. What the names say is the core's, tested below the page.
+// gives it (twips / 15, scaled with the table, within a pixel) on screens that
+// hold the window, every control in reach and readable on those that do not; the
+// roles and names of Chromium's accessibility tree; the Tab order; nothing fetched
+// from another origin, which the page's policy refuses; and the page's own faces
+// where none are installed. What the names say is the core's, tested below the page.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { scratchFolder, within } from '../lib/scratch.mjs';
 import { serve } from '../lib/server.mjs';
 import { sessionsIn } from '../lib/session.mjs';
+import { smallScreenFaults, touched } from '../lib/small_screen.mjs';
 import {
-    answerBox, atTimeOfDay, control, controlName, drive, openTable, shortly, waitForBox, waitForText,
+    answerBox, atTimeOfDay, control, controlName, drive, elementId, openTable, shortly, waitForBox, waitForText,
 } from '../lib/table.mjs';
 
 const scratch = scratchFolder();
@@ -60,8 +62,8 @@ async function checkPlaces(page, facts, viewport, when) {
     }
 }
 
-for (const screen of [{ name: 'a desktop', viewport: { width: 1024, height: 768 } },
-                      { name: 'a phone', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true },
+for (const screen of [{ name: 'a 1280 x 800 screen', viewport: { width: 1280, height: 800 } },
+                      { name: 'a 1920 x 1080 screen', viewport: { width: 1920, height: 1080 }, hasTouch: true },
                       { name: 'a 4K screen', viewport: { width: 3840, height: 2160 } }]) {
     test(`each control stands at its place on ${screen.name}`, within(60), async () => {
         const s = await session(`places-${screen.viewport.width}`, screen);
@@ -83,6 +85,34 @@ for (const screen of [{ name: 'a desktop', viewport: { width: 1024, height: 768 
     });
 }
 
+// Where the window does not fit at its own size a round plays by touch, and
+// every control stays in reach and readable.
+for (const screen of [{ name: 'a phone upright', viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, hasTouch: true },
+                      { name: 'a phone on its side', viewport: { width: 844, height: 390 }, deviceScaleFactor: 3, hasTouch: true },
+                      { name: 'a window zoomed to 200%', viewport: { width: 640, height: 400 }, deviceScaleFactor: 2 }]) {
+    test(`every control is in reach and readable on ${screen.name}`, within(60), async () => {
+        const s = await session(`small-${screen.viewport.width}`, screen);
+        const page = await openTable(s.context, s.origin, { clock: at });
+        // The table makes its controls as it first draws itself, Start among the first.
+        await page.waitForFunction((ids) => ids.every((id) => document.getElementById(id)), touched.map(elementId),
+                                   { timeout: shortly }).catch(() => {});
+        const faults = await smallScreenFaults(page, [...touched, 'saveCash', 'openCash'], 'at start-up');
+        const press = (name) => (screen.hasTouch ? control(page, name).tap() : control(page, name).click());
+        await press('Command3');
+        await waitForText(page, 'Label5', 'Your Turn');
+        faults.push(...(await smallScreenFaults(page, ['Command1', 'Command2'], "at the player's turn")));
+        await press('Command2');
+        await page.waitForFunction(() => !document.getElementById('Command3').disabled, null, { timeout: 20000 });
+        await press('Picture4(2)');
+        await control(page, 'Frame4').waitFor({ state: 'visible', timeout: shortly });
+        faults.push(...(await smallScreenFaults(page, ['Picture1(6)', 'Picture1(10)'], 'with the chooser open')));
+        await press('Picture1(10)');
+        assert.deepEqual(faults, []);
+        await s.assertClean();
+    });
+}
+
+
 // What Chromium's accessibility tree names in the table, a "role name" each, in its
 // order; "[checked]" follows a chosen choice. (A status tells its changes as they come.)
 async function namedIn(page) {
@@ -95,17 +125,29 @@ test('the accessibility tree names what the player sees, and nothing else', with
     const s = await session('spoken');
     const page = await openTable(s.context, s.origin, { clock: at });
     assert.deepEqual(await namedIn(page), [
-        'group Settings', 'button English', 'button Danish', 'button Choose the card back', 'status Bet: 10',
-        'button Loan office', 'checkbox Sounds [checked]', 'slider Bet', 'img Deck', 'status Your total: ?',
-        "status Dealer's total: ?", 'status Status', 'status Rounds won by the dealer: 0',
-        'status Rounds won by you: 0', 'status Cash: 1000', 'button Rules', 'button Start a round']);
+        'group Settings', 'button English', 'button Danish', 'button Choose the card back', 'note Bet: 10',
+        'button $ Loan office', 'checkbox Sounds [checked]', 'slider Bet', 'img Deck', 'note Your total: ?',
+        "note Dealer's total: ?", 'note Status', 'note Rounds won by the dealer: 0',
+        'note Rounds won by you: 0', 'note Cash: 1000', 'button Korvane Rules', 'button Start a round']);
     await control(page, 'Picture4(1)').click();
+    const words = await page.evaluate(() => [document.documentElement.lang, document.getElementById('saveCash').textContent,
+                                             document.getElementById('openCash').textContent]);
+    assert.deepEqual(words, ['da', 'Gem kassefil', 'Åbn kassefil'], "the page's own words follow the table's");
+    await page.evaluate(() => {
+        window.heard = [];
+        const told = document.getElementById('told');
+        new MutationObserver(() => window.heard.push(told.textContent)).observe(told, { childList: true, characterData: true, subtree: true });
+    });
     await control(page, 'Command3').click();
     await waitForText(page, 'Label5', 'Din Tur');
     const turn = await namedIn(page);
     for (const named of ['img Kort med bagsiden op', 'img Klør dame', 'img Spar 7', 'img Hjerter knægt',
-                         'status Status: Din Tur', 'status Kontanter: 1000'])
+                         'note Status: Din Tur', 'note Kontanter: 1000'])
         assert.ok(turn.includes(named), `${named} at the Danish player's turn: ${turn}`);
+    const heard = await page.evaluate(() => window.heard);
+    assert.ok(heard.some((h) => h.includes('Status: Din Tur')) && heard.every((h) => /[^\d\s.,-]/.test(h)),
+              `changes are told in words: ${JSON.stringify(heard)}`);
+    assert.equal(await page.locator('#told').getAttribute('role'), 'status');
     await control(page, 'Picture4(2)').click();
     await control(page, 'Frame4').waitFor({ state: 'visible', timeout: shortly });
     const chooser = await namedIn(page);
@@ -167,4 +209,27 @@ test("nothing is fetched from another origin, and the page's policy refuses it",
     } finally {
         await elsewhere.close();
     }
+});
+
+test("the table is drawn with the page's own faces in a browser that has none of them", within(60), async () => {
+    const s = await session('fonts', { fonts: ['/usr/share/fonts/truetype/dejavu'] });
+    const page = await openTable(s.context, s.origin);
+    const faces = await page.evaluate(async () => {
+        const out = {};
+        for (const face of ['14px "Liberation Sans"', 'bold 14px "Liberation Sans"', '14px "Liberation Serif"'])
+            out[face] = (await document.fonts.load(face).catch(() => [])).map((f) => f.status).join() || 'none';
+        return out;
+    });
+    assert.deepEqual(Object.values(faces), ['loaded', 'loaded', 'loaded'], JSON.stringify(faces));
+    const fetched = [...new Set(s.server.requests.filter((u) => u.startsWith('/fonts/')))].sort();
+    assert.deepEqual(fetched, ['/fonts/LiberationSans-Bold.ttf', '/fonts/LiberationSans-Regular.ttf',
+                               '/fonts/LiberationSerif-Regular.ttf'], 'the faces came from the site');
+    // In another face the large captions no longer fit their labels.
+    const lines = await control(page, 'Label6').evaluate((e) => {
+        const range = document.createRange();
+        range.selectNodeContents(e);
+        return new Set([...range.getClientRects()].map((r) => Math.round(r.top))).size;
+    });
+    assert.equal(lines, 1, '"DEALER" on one line');
+    await s.assertClean();
 });

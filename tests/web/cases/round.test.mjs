@@ -5,7 +5,10 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { scratchFolder, within } from '../lib/scratch.mjs';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { openBrowser } from '../lib/browser.mjs';
+import { scratchFolder, siteFolder, within } from '../lib/scratch.mjs';
 import { sessionsIn } from '../lib/session.mjs';
 import {
     aRound, atTimeOfDay, control, controlName, drive, openTable, shortly, shown, waitForBox,
@@ -98,6 +101,38 @@ test('a round by keys alone, and the rules box by F1', within(60), async () => {
     assert.deepEqual(rules.buttons, ['OK']);
     await page.keyboard.press('Enter');
     await page.waitForFunction(() => !document.querySelector('[role="dialog"], [role="alertdialog"]')?.checkVisibility(),
+                               null, { timeout: shortly });
+    await s.assertClean();
+});
+
+test('the page opened from the disk, as a file, plays', within(60), async () => {
+    // A file's origin is "null": nothing else may be reached.
+    const { context, watch } = await openBrowser(scratch, 'null', { profile: 'disk' });
+    try {
+        const page = await context.newPage();
+        await page.goto(pathToFileURL(path.join(siteFolder(), 'index.html')).href);
+        await control(page, 'Command3').click({ timeout: shortly });
+        await page.waitForFunction(() => ['Shuffling', 'Dealing', 'Your Turn'].includes(document.getElementById('Label5').textContent),
+                                   null, { timeout: shortly });
+        assert.deepEqual([watch.errors, watch.nativeBoxes, [...watch.foreign]], [[], [], []]);
+    } finally {
+        await context.close();
+    }
+});
+
+test('after one visit the page plays without the network, and a browser offers to install it', within(60), async () => {
+    const s = await session('offline', { profile: 'offline' });
+    const page = await openTable(s.context, s.origin);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: shortly });
+    const cdp = await s.context.newCDPSession(page);
+    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors, [], 'installable');
+    await cdp.detach();
+    await s.server.close();
+    await s.context.setOffline(true);
+    await page.reload();
+    await control(page, 'Command3').click({ timeout: shortly });
+    await page.waitForFunction(() => ['Shuffling', 'Dealing', 'Your Turn'].includes(document.getElementById('Label5').textContent),
                                null, { timeout: shortly });
     await s.assertClean();
 });

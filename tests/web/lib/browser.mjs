@@ -5,8 +5,9 @@ import { chromium } from 'playwright-core';
 
 // The bench launches its own browser with the same flags.
 export { chromium };
-import { mkdirSync } from 'node:fs';
+import { mkdirSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
+import { foreignTo } from './server.mjs';
 
 export const chromiumFlags = [
     '--headless',
@@ -19,52 +20,64 @@ export const chromiumFlags = [
     '--disable-sync',
 ];
 
-// Where a request goes that is no request to a server at all.
-const local = new Set(['data:', 'blob:', 'about:']);
-
-// One browser a case: started by its first session, closed by closeBrowser when
-// the case ends. Each session is a context of its own in it, with storage of its
-// own, at a small part of what starting a browser costs. The browser keeps its
-// profile in TMPDIR, the case's folder (scratch.mjs).
-let shared = null;
+// One browser a case for each way of starting one: started by its first session,
+// closed by closeBrowser when the case ends. Each session is a context of its own
+// in it, with storage of its own, at a small part of what starting a browser
+// costs. The browser keeps its profile in TMPDIR, the case's folder (scratch.mjs).
+// `fonts`: the only font folders the browser's font configuration knows, as on a
+// machine without the table's own faces.
+// `host`: a name the browser finds at 127.0.0.1, an origin that is no secure context.
+const browsers = new Map();
 export async function closeBrowser() {
-    const browser = shared;
-    shared = null;
-    if (browser) await (await browser).close().catch(() => {});
+    const open = [...browsers.values()];
+    browsers.clear();
+    await Promise.all(open.map(async (browser) => (await browser).close().catch(() => {})));
 }
 
-function theBrowser(scratch) {
+// How a browser is started: its own home in the case's folder, and `fonts`, `host`.
+function launchOptions(scratch, { fonts, host }) {
     const home = path.join(scratch, 'home');
     mkdirSync(home, { recursive: true });
-    shared ??= chromium.launch({
+    const fontEnv = {};
+    if (fonts) {
+        const file = path.join(scratch, `fonts-${browsers.size}.conf`);
+        writeFileSync(file, `<?xml version="1.0"?>\n<fontconfig>\n${fonts.map((f) => `<dir>${f}</dir>`).join('\n')}\n` +
+                            `<cachedir>${path.join(scratch, `fontcache-${browsers.size}`)}</cachedir>\n</fontconfig>\n`);
+        fontEnv.FONTCONFIG_FILE = file;
+    }
+    return {
         executablePath: process.env.KORVANE_CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
-        args: chromiumFlags,
+        args: host ? [...chromiumFlags, `--host-resolver-rules=MAP ${host} 127.0.0.1`] : chromiumFlags,
         env: {
             ...process.env,
             HOME: home,
             XDG_CONFIG_HOME: path.join(home, '.config'),
             XDG_CACHE_HOME: path.join(home, '.cache'),
+            ...fontEnv,
         },
         timeout: 30000,
-    });
-    return shared;
+    };
+}
+
+function theBrowser(scratch, { fonts, host } = {}) {
+    const key = JSON.stringify({ fonts, host });
+    if (!browsers.has(key)) browsers.set(key, chromium.launch(launchOptions(scratch, { fonts, host })));
+    return browsers.get(key);
 }
 
 // A context whose pages may reach only `origin`; anything else is refused and kept
 // in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
 // a page are kept too: the table draws its own boxes and throws nothing.
-export async function openBrowser(scratch, origin, { viewport, deviceScaleFactor, hasTouch } = {}) {
-    const context = await (await theBrowser(scratch)).newContext({
-        viewport: viewport ?? { width: 1024, height: 768 },
-        deviceScaleFactor,
-        hasTouch,
-    });
+// `profile`: a browser of its own keeping its profile in that folder, as a
+// player's does; only such a browser keeps a site's files or installs it.
+export async function openBrowser(scratch, origin, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host } = {}) {
+    const shape = { viewport: viewport ?? { width: 1024, height: 768 }, deviceScaleFactor, hasTouch };
+    const context = profile
+        ? await chromium.launchPersistentContext(path.join(scratch, profile), { ...launchOptions(scratch, { fonts, host }), ...shape })
+        : await (await theBrowser(scratch, { fonts, host })).newContext(shape);
     const watch = { requests: [], foreign: new Set(), nativeBoxes: [], errors: [] };
-    const isForeign = (url) => {
-        const u = new URL(url);
-        return !local.has(u.protocol) && u.origin !== origin;
-    };
+    const isForeign = foreignTo(origin);
     await context.route(
         (url) => isForeign(url.href),
         (route) => {

@@ -12,6 +12,7 @@ const kinds = {
     '.css': 'text/css; charset=utf-8',
     '.wasm': 'application/wasm',
     '.json': 'application/json',
+    '.webmanifest': 'application/manifest+json',
     '.png': 'image/png',
     '.svg': 'image/svg+xml',
     '.ico': 'image/x-icon',
@@ -57,6 +58,14 @@ async function answer(root, extra, request, response) {
     });
     response.end(request.method === 'HEAD' ? undefined : body);
 }
+
+// Whether a page served from `origin` asked `url` of another server: data:, blob:
+// and about: ask no server at all.
+const local = new Set(['data:', 'blob:', 'about:']);
+export const foreignTo = (origin) => (url) => {
+    const u = new URL(url);
+    return !local.has(u.protocol) && u.origin !== origin;
+};
 
 // Serves `root` until close(); `requests` lists every path asked, in order.
 // `extra` adds pages of the test's own by path ({'/blank.html': '...'}).

@@ -8,16 +8,17 @@ import { serve } from './server.mjs';
 import { closeBrowser, openBrowser } from './browser.mjs';
 import { siteFolder } from './scratch.mjs';
 
-export async function tableSession(scratch, { viewport, deviceScaleFactor, hasTouch, initScript, server } = {}) {
+export async function tableSession(scratch, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host, initScript, server } = {}) {
     const ownServer = !server;
     const site = server ?? (await serve(siteFolder()));
-    const browser = await openBrowser(scratch, site.origin, { viewport, deviceScaleFactor, hasTouch });
+    const origin = host ? site.origin.replace('127.0.0.1', host) : site.origin;
+    const browser = await openBrowser(scratch, origin, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host });
     if (initScript) await browser.context.addInitScript(initScript);
     let closed = false;
     return {
         ...browser,
         server: site,
-        origin: site.origin,
+        origin,
         async close() {
             if (closed) return;
             closed = true;

@@ -28,22 +28,25 @@ export const controlName = (id) => id.replace(/_(\d+)$/, '($1)');
 export const selector = (name) => `[id="${elementId(name)}"]`;
 export const control = (page, name) => page.locator(selector(name));
 
-// The page's clock stopped at `seconds` past midnight for every page of the
-// context; the timers run on, as they follow performance.now().
-const stopped = new WeakSet();
-async function stopClock(context, seconds) {
-    if (stopped.has(context)) return;
-    stopped.add(context);
+// The page's clock stopped at `seconds` past midnight, a script to run before the
+// page's own; the timers run on, as they follow performance.now().
+export function clockScript(seconds) {
     const [h, m, s] = [Math.floor(seconds / 3600), Math.floor(seconds / 60) % 60, seconds % 60];
-    await context.addInitScript({
-        content: `(() => {
+    return `(() => {
             const Real = Date;
             const at = new Real(2026, 0, 1, ${h}, ${m}, ${s}, 0).getTime();
             window.Date = class extends Real {
                 constructor(...args) { if (args.length) super(...args); else super(at); }
             };
-        })();`,
-    });
+        })();`;
+}
+
+// The clock stopped for every page of the context.
+const stopped = new WeakSet();
+async function stopClock(context, seconds) {
+    if (stopped.has(context)) return;
+    stopped.add(context);
+    await context.addInitScript({ content: clockScript(seconds) });
 }
 
 export async function openTable(context, origin, { clock } = {}) {

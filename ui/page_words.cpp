@@ -4,7 +4,7 @@
 namespace korvane {
 namespace {
 
-const PageWords kEnglish{
+const PageWords kEnglishWords{
     "Save cash file",
     "Open cash file",
     "The cash is kept in this browser.",
@@ -22,7 +22,7 @@ const PageWords kEnglish{
     "page again.",
 };
 
-const PageWords kDanish{
+const PageWords kDanishWords{
     "Gem kassefil",
     "Åbn kassefil",
     "Kassen gemmes i denne browser.",
@@ -43,7 +43,7 @@ const PageWords kDanish{
 }  // namespace
 
 const PageWords& pageWords(Language language) {
-    return language == Language::English ? kEnglish : kDanish;
+    return language == Language::English ? kEnglishWords : kDanishWords;
 }
 
 }  // namespace korvane

@@ -73,16 +73,20 @@
         instantiateWasm(imports, receive) {
             Promise.all([compiled, claimed]).then(([module, claim]) => {
                 K.services.claimed = claim;
-                return WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module));
+                return WebAssembly.instantiate(module, imports).then((instance) => {
+                    receive(instance, module);
+                    keepForOffline();
+                });
             });
             return {};
         },
     };
 
-    // Kept for a visit without the network, once the page has what it needs.
-    if ("serviceWorker" in navigator && location.protocol !== "file:") {
-        window.addEventListener("load", () => {
-            navigator.serviceWorker.register("service-worker.js").catch(() => {});
-        });
+    // Kept for a visit without the network, once the table's first frame is up:
+    // the worker fetches every file of the page, and would slow that frame.
+    function keepForOffline() {
+        if (!("serviceWorker" in navigator) || location.protocol === "file:") return;
+        requestAnimationFrame(() =>
+            setTimeout(() => navigator.serviceWorker.register("service-worker.js").catch(() => {}), 0));
     }
 })(window.Korvane);

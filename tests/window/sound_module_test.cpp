@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,11 +90,13 @@ class SoundServer : public CueFolder {
         pactl.start(QStringLiteral("pactl"),
                     {QStringLiteral("list"), QStringLiteral("sink-inputs")});
         pactl.waitForFinished(5000);
+        static const QRegularExpression kSampleLine(QStringLiteral("^\\s*Sample \\w+:(.*)$"));
         QStringList streams;
         QString format;
         for (const QString& line : QString::fromUtf8(pactl.readAllStandardOutput()).split('\n')) {
-            if (line.contains(QLatin1String("Sample Specification:")))
-                format = line.section(':', 1).trimmed();
+            // pactl's "Sample ...:" line: the stream's sample format, rate and channels.
+            if (const auto sample = kSampleLine.match(line); sample.hasMatch())
+                format = sample.captured(1).trimmed();
             if (line.contains(QLatin1String("media.name = ")))
                 streams << line.section('"', 1, 1) + ' ' + format;
         }

@@ -5,9 +5,10 @@ import { chromium } from 'playwright-core';
 
 // The bench launches its own browser with the same flags.
 export { chromium };
-import { mkdirSync, writeFileSync } from 'node:fs';
+import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { foreignTo } from './server.mjs';
+import { browserHome } from './scratch.mjs';
 
 export const chromiumFlags = [
     '--headless',
@@ -36,8 +37,6 @@ export async function closeBrowser() {
 
 // How a browser is started: its own home in the case's folder, and `fonts`, `host`.
 function launchOptions(scratch, { fonts, host }) {
-    const home = path.join(scratch, 'home');
-    mkdirSync(home, { recursive: true });
     const fontEnv = {};
     if (fonts) {
         const file = path.join(scratch, `fonts-${browsers.size}.conf`);
@@ -49,13 +48,7 @@ function launchOptions(scratch, { fonts, host }) {
         executablePath: process.env.KORVANE_CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
         args: host ? [...chromiumFlags, `--host-resolver-rules=MAP ${host} 127.0.0.1`] : chromiumFlags,
-        env: {
-            ...process.env,
-            HOME: home,
-            XDG_CONFIG_HOME: path.join(home, '.config'),
-            XDG_CACHE_HOME: path.join(home, '.cache'),
-            ...fontEnv,
-        },
+        env: { ...browserHome(scratch), ...fontEnv },
         timeout: 30000,
     };
 }

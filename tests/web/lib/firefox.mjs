@@ -6,15 +6,14 @@ import assert from 'node:assert/strict';
 import { mkdirSync } from 'node:fs';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
-import { siteFolder } from './scratch.mjs';
+import { browserHome, siteFolder } from './scratch.mjs';
 import { foreignTo, serve } from './server.mjs';
 
 export const firefoxPath = process.env.KORVANE_FIREFOX ?? '/usr/bin/firefox-esr';
 
 export function launchFirefox(scratch) {
-    const home = path.join(scratch, 'home');
     const profile = path.join(scratch, 'profile');
-    for (const folder of [home, profile]) mkdirSync(folder, { recursive: true });
+    mkdirSync(profile, { recursive: true });
     return puppeteer.launch({
         browser: 'firefox',
         protocol: 'webDriverBiDi',
@@ -26,8 +25,7 @@ export function launchFirefox(scratch) {
         // release later than 300 ms is a long press and no click: on a busy machine
         // the driver's release comes that late, so a tap here may take 10 s.
         extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1, 'apz.max_tap_time': 10000 },
-        env: { ...process.env, HOME: home, XDG_CONFIG_HOME: path.join(home, '.config'),
-               XDG_CACHE_HOME: path.join(home, '.cache'), MOZ_HEADLESS: '1' },
+        env: { ...browserHome(scratch), MOZ_HEADLESS: '1' },
         timeout: 60000,
     });
 }

@@ -15,6 +15,13 @@ export function scratchFolder() {
     return folder;
 }
 
+// The environment of a browser whose home, settings and cache are `scratch`/home.
+export function browserHome(scratch) {
+    const home = path.join(scratch, 'home');
+    mkdirSync(home, { recursive: true });
+    return { ...process.env, HOME: home, XDG_CONFIG_HOME: path.join(home, '.config'), XDG_CACHE_HOME: path.join(home, '.cache') };
+}
+
 // The site under test: the folder `make web` builds.
 export function siteFolder() {
     return process.env.KORVANE_WEB_SITE ?? '';

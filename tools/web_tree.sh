@@ -13,6 +13,11 @@ source_dir=$(cd "$(dirname "$0")/.." && pwd)
 werror=${KORVANE_WERROR:-OFF}
 # emscripten's own tools run on Debian's node only with Debian's modules.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+# A tree made before a target was added knows nothing of it until CMake runs again.
+stale() {
+    find "$source_dir" -path "$source_dir/build*" -prune -o \( -name CMakeLists.txt -o -name '*.cmake' \) \
+        -newer "$tree/Makefile" -print -quit | grep -q .
+}
 if [ ! -f "$tree/CMakeCache.txt" ]; then
     echo "Configuring $tree/"
     # emcmake's own emulator passes node a flag node 20 refuses: ours is plain node.
@@ -22,5 +27,7 @@ if [ ! -f "$tree/CMakeCache.txt" ]; then
 elif [ "$werror" = ON ] && ! grep -q '^KORVANE_WERROR:BOOL=ON$' "$tree/CMakeCache.txt"; then
     echo "Turning warnings as errors on in $tree/: everything compiles once more"
     cmake -S "$source_dir" -B "$tree" -DKORVANE_WERROR=ON --log-level=WARNING >/dev/null
+elif [ ! -f "$tree/Makefile" ] || stale; then
+    cmake -S "$source_dir" -B "$tree" --log-level=WARNING >/dev/null
 fi
 cmake --build "$tree" -j"${JOBS:-2}" --target "$@"

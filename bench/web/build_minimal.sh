@@ -6,7 +6,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 out=$1
-flags=${KORVANE_WEB_FLAGS:--O3 -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 \
+flags=${KORVANE_WEB_FLAGS:--O3 -sBINARYEN_EXTRA_PASSES=--one-caller-inline-max-function-size=400 -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 \
     -sENVIRONMENT=web -sFILESYSTEM=0 -sDYNAMIC_EXECUTION=0 --closure=0}
 mkdir -p "$out"
 # emcc finds its own node modules there with Debian's node.

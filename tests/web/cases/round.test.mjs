@@ -123,7 +123,8 @@ test('the page opened from the disk, as a file, plays', within(60), async () => 
 test('after one visit the page plays without the network, and a browser offers to install it', within(60), async () => {
     const s = await session('offline', { profile: 'offline' });
     const page = await openTable(s.context, s.origin);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: shortly });
+    // The worker takes the page only once it has fetched every file of the site.
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: aRound });
     const cdp = await s.context.newCDPSession(page);
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors, [], 'installable');

@@ -76,16 +76,11 @@ QtSound::~QtSound() {
 void QtSound::play(const std::string& file) {
     const QString path = QDir::current().absoluteFilePath(QString::fromStdString(file));
     if (!QFileInfo(path).isFile()) return;  // no file, no sound
-    if (!ready_) {
-        waiting_ = path;  // a newer cue replaces one still waiting, as it would when playing
-        return;
-    }
-    start(path);
+    if (auto cue = hold_.offer(path)) start(*cue);
 }
 
 void QtSound::ready() {
-    ready_ = true;
-    if (!waiting_.isEmpty()) start(std::exchange(waiting_, QString()));
+    if (auto cue = hold_.windowUp()) start(*cue);
 }
 
 void QtSound::start(const QString& path) {

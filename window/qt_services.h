@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/cue_hold.h"
 #include "platform/services.h"
 #include "platform/timer.h"
 #include "window/sound_module.h"
@@ -43,9 +44,8 @@ class QtSound : public Sound {
 
     QLibrary module_;
     std::unique_ptr<SoundPlayer> player_;
-    bool ready_ = false;
+    CueHold<QString> hold_;
     bool failed_ = false;
-    QString waiting_;
 };
 
 // Real timers: a tick is an event of the table's. Ticks keep coming while a box's

@@ -90,7 +90,7 @@ BoxAnswer WinBoxes::show(const BoxRequest& request) {
 }
 
 WinSound::~WinSound() {
-    if (ready_) PlaySoundW(nullptr, nullptr, 0);
+    if (hold_.up()) PlaySoundW(nullptr, nullptr, 0);
 }
 
 void WinSound::play(const std::string& file) {
@@ -99,16 +99,11 @@ void WinSound::play(const std::string& file) {
     if (length == 0 || length >= MAX_PATH * 4) return;
     const DWORD kind = GetFileAttributesW(full);
     if (kind == INVALID_FILE_ATTRIBUTES || (kind & FILE_ATTRIBUTE_DIRECTORY)) return;
-    if (!ready_) {
-        waiting_ = full;  // a newer cue replaces one still waiting, as it would when playing
-        return;
-    }
-    start(full);
+    if (auto cue = hold_.offer(full)) start(*cue);
 }
 
 void WinSound::ready() {
-    ready_ = true;
-    if (!waiting_.empty()) start(std::exchange(waiting_, std::wstring()));
+    if (auto cue = hold_.windowUp()) start(*cue);
 }
 
 void WinSound::start(const std::wstring& path) {

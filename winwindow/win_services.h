@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "platform/cue_hold.h"
 #include "platform/services.h"
 #include "platform/timer.h"
 
@@ -39,8 +40,7 @@ class WinSound : public Sound {
 
   private:
     void start(const std::wstring& path);
-    bool ready_ = false;
-    std::wstring waiting_;
+    CueHold<std::wstring> hold_;
 };
 
 class WinTimers : public TimerHost {

@@ -10,6 +10,7 @@ import { pathToFileURL } from 'node:url';
 import { openBrowser } from '../lib/browser.mjs';
 import { scratchFolder, siteFolder, within } from '../lib/scratch.mjs';
 import { sessionsIn } from '../lib/session.mjs';
+import { assertNothingWatched } from '../lib/watch.mjs';
 import {
     aRound, atTimeOfDay, control, controlName, drive, openTable, shortly, shown, waitForBox,
     waitForPicture, waitForText,
@@ -114,7 +115,7 @@ test('the page opened from the disk, as a file, plays', within(60), async () => 
         await control(page, 'Command3').click({ timeout: shortly });
         await page.waitForFunction(() => ['Shuffling', 'Dealing', 'Your Turn'].includes(document.getElementById('Label5').textContent),
                                    null, { timeout: shortly });
-        assert.deepEqual([watch.errors, watch.nativeBoxes, [...watch.foreign]], [[], [], []]);
+        assertNothingWatched(watch);
     } finally {
         await context.close();
     }

@@ -8,6 +8,7 @@ import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 import { browserHome, siteFolder } from './scratch.mjs';
 import { foreignTo, serve } from './server.mjs';
+import { assertNothingWatched } from './watch.mjs';
 
 export const firefoxPath = process.env.KORVANE_FIREFOX ?? '/usr/bin/firefox-esr';
 
@@ -55,10 +56,8 @@ export async function firefoxSession(browser, { viewport, initScript }) {
             await site.close();
         },
         async assertClean() {
-            assert.deepEqual([...watch.foreign], [], 'requests to another origin');
+            assertNothingWatched(watch);
             assert.ok(site.requests.includes('/'), 'the page came from its own server');
-            assert.deepEqual(watch.nativeBoxes, [], "boxes of the browser's own");
-            assert.deepEqual(watch.errors, [], 'errors the page threw');
             const open = await page.evaluate(() => [...document.querySelectorAll('[role="dialog"], [role="alertdialog"]')]
                 .filter((b) => b.checkVisibility()).map((b) => b.innerText));
             assert.deepEqual(open, [], 'a box no step of the test answered');

@@ -7,6 +7,7 @@ import { after } from 'node:test';
 import { serve } from './server.mjs';
 import { closeBrowser, openBrowser } from './browser.mjs';
 import { siteFolder } from './scratch.mjs';
+import { assertNothingWatched } from './watch.mjs';
 
 export async function tableSession(scratch, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host, initScript, server } = {}) {
     const ownServer = !server;
@@ -26,9 +27,7 @@ export async function tableSession(scratch, { profile, viewport, deviceScaleFact
             if (ownServer) await site.close();
         },
         async assertClean() {
-            assert.deepEqual([...browser.watch.foreign], [], 'requests to another origin');
-            assert.deepEqual(browser.watch.nativeBoxes, [], "boxes of the browser's own");
-            assert.deepEqual(browser.watch.errors, [], 'errors the page threw');
+            assertNothingWatched(browser.watch);
             for (const page of browser.context.pages()) {
                 const open = await page.locator('[role="dialog"]:visible, [role="alertdialog"]:visible').allInnerTexts();
                 assert.deepEqual(open, [], 'a box no step of the test answered');

@@ -13,10 +13,6 @@
 namespace korvane {
 namespace {
 
-// Which file carries the lock: the ordinary file at its name, where this table
-// can open it, and otherwise (nothing, a folder, a link, a pipe, a file it may
-// not open) the folder itself. Every table of the player finds the same one,
-// whatever stands at the name.
 // The ordinary file at the lock's name, made if `create` says so; never through a
 // link, and never waiting on a pipe. -1 where there is none this table can open.
 int openLockFile(const std::string& lockName, int create) {
@@ -29,6 +25,10 @@ int openLockFile(const std::string& lockName, int create) {
     return -1;
 }
 
+// Which file carries the lock: the ordinary file at its name, where this table
+// can open it, and otherwise (nothing, a folder, a link, a pipe, a file it may
+// not open) the folder itself. Every table of the player finds the same one,
+// whatever stands at the name.
 int openLock(const std::string& lockName) {
     const int fd = openLockFile(lockName, O_CREAT);
     return fd >= 0 ? fd : ::open(folderOf(lockName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -90,7 +90,7 @@ for (const host of [undefined, 'korvane.test']) {
         }, selector('Command3'));
         assert.equal(await startable(), false, 'the second tab offers no Start');
         await control(first, 'Command3').click();
-        await waitForText(first, 'Label5', 'Shuffling', shortly);
+        await first.waitForFunction(() => document.getElementById('Command3').disabled, null, { timeout: shortly });
         // Once the first is closed, the second plays after a reload.
         await first.close({ runBeforeUnload: true });
         await second.reload();

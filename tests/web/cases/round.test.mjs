@@ -49,7 +49,6 @@ test('a whole round by mouse plays and sounds as the driver plays it', within(60
     const page = await openTable(s.context, s.origin, { clock: at });
     await sameAsDriver(page, ['load'], 'at start-up');
     await control(page, 'Command3').click();
-    await waitForText(page, 'Label5', 'Shuffling', shortly);
     await waitForText(page, 'Label5', 'Your Turn');
     await sameAsDriver(page, turn, "at the player's turn");
     await control(page, 'Command1').click();

@@ -9,6 +9,7 @@ import puppeteer from 'puppeteer-core';
 import { browserHome, siteFolder } from './scratch.mjs';
 import { foreignTo, serve } from './server.mjs';
 import { assertNothingWatched } from './watch.mjs';
+import { hurryScript } from './table.mjs';
 
 export const firefoxPath = process.env.KORVANE_FIREFOX ?? '/usr/bin/firefox-esr';
 
@@ -37,6 +38,7 @@ export async function firefoxSession(browser, { viewport, initScript }) {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     await page.setViewport(viewport);
+    await page.evaluateOnNewDocument(hurryScript());
     if (initScript) await page.evaluateOnNewDocument(initScript);
     const watch = { foreign: new Set(), nativeBoxes: [], errors: [] };
     const isForeign = foreignTo(site.origin);

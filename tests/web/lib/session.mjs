@@ -8,12 +8,14 @@ import { serve } from './server.mjs';
 import { closeBrowser, openBrowser } from './browser.mjs';
 import { siteFolder } from './scratch.mjs';
 import { assertNothingWatched } from './watch.mjs';
+import { hurryScript } from './table.mjs';
 
 export async function tableSession(scratch, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host, initScript, server } = {}) {
     const ownServer = !server;
     const site = server ?? (await serve(siteFolder()));
     const origin = host ? site.origin.replace('127.0.0.1', host) : site.origin;
     const browser = await openBrowser(scratch, origin, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host });
+    await browser.context.addInitScript({ content: hurryScript() });
     if (initScript) await browser.context.addInitScript(initScript);
     let closed = false;
     return {

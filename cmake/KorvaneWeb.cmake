@@ -19,3 +19,9 @@ target_link_options(page_loop_test PRIVATE
 set_target_properties(page_loop_test PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/web
     LINK_DEPENDS "${PROJECT_SOURCE_DIR}/web/bridge.js;${PROJECT_SOURCE_DIR}/tests/web/fake_page.js")
+
+# What runs under node is for the tests alone: it keeps the page's compiled code
+# but not the page's link-time optimising, most of the time its linking takes.
+foreach(for_node korvane-drive number_sample page_loop_test)
+    target_link_options(${for_node} PRIVATE -O1)
+endforeach()

@@ -9,6 +9,10 @@
         context: null,
         buffers: new Map(),
         files: [],  // the table's, told at start-up
+        // Cues start in the order the table gives them, though the first of a file
+        // waits for its decoding: a shuffle still decoding must not sound after
+        // the deal that followed it.
+        queue: Promise.resolve(),
         // Browsers let a page sound only after the player's first gesture: until
         // then a cue is silence, and nothing waits for it.
         start() {
@@ -26,13 +30,13 @@
         play(file) {
             const buffer = sound.context && sound.buffers.get(file);
             if (!buffer) return;
-            buffer.then((decoded) => {
+            sound.queue = sound.queue.then(() => buffer).then((decoded) => {
                 if (!decoded) return;
                 const source = sound.context.createBufferSource();
                 source.buffer = decoded;
                 source.connect(sound.context.destination);
                 source.start();
-            });
+            }).catch(() => {});
         },
     };
     for (const gesture of ["pointerdown", "keydown", "touchstart"])

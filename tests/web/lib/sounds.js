@@ -14,7 +14,10 @@
     const decode = BaseAudioContext.prototype.decodeAudioData;
     BaseAudioContext.prototype.decodeAudioData = function (bytes, ...rest) {
         const name = from.get(bytes);
-        return decode.call(this, bytes, ...rest).then((sound) => {
+        // As on a slow machine, the shuffle is decoded only after the first deal's
+        // cue, which follows it by 2000 ms of the page's time.
+        const late = name?.startsWith('shuffle') ? new Promise((done) => setTimeout(done, 3000)) : Promise.resolve();
+        return late.then(() => decode.call(this, bytes, ...rest)).then((sound) => {
             if (name) from.set(sound, name);
             return sound;
         });

@@ -63,9 +63,13 @@ function theBrowser(scratch, { fonts, host } = {}) {
 // in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
 // a page are kept too: the table draws its own boxes and throws nothing.
 // `profile`: a browser of its own keeping its profile in that folder, as a
-// player's does; only such a browser keeps a site's files or installs it.
+// player's does; only such a browser keeps a site's files or installs it, and
+// only there the page's service worker runs: once the table is up it fetches
+// every file of the site, which in a fresh context a test was half of what the
+// browser cases cost.
 export async function openBrowser(scratch, origin, { profile, viewport, deviceScaleFactor, hasTouch, fonts, host } = {}) {
-    const shape = { viewport: viewport ?? { width: 1024, height: 768 }, deviceScaleFactor, hasTouch };
+    const shape = { viewport: viewport ?? { width: 1024, height: 768 }, deviceScaleFactor, hasTouch,
+                    serviceWorkers: profile ? 'allow' : 'block' };
     const context = profile
         ? await chromium.launchPersistentContext(path.join(scratch, profile), { ...launchOptions(scratch, { fonts, host }), ...shape })
         : await (await theBrowser(scratch, { fonts, host })).newContext(shape);

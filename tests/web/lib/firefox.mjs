@@ -26,7 +26,8 @@ export function launchFirefox(scratch) {
         // on, a tap is a touch pointer's press and release, and then a click. A
         // release later than 300 ms is a long press and no click: on a busy machine
         // the driver's release comes that late, so a tap here may take 10 s.
-        extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1, 'apz.max_tap_time': 10000 },
+        // Nor does a service worker fetch the whole site in each fresh context, as in chromium's cases.
+        extraPrefsFirefox: { 'dom.w3c_touch_events.enabled': 1, 'apz.max_tap_time': 10000, 'dom.serviceWorkers.enabled': false },
         env: { ...browserHome(scratch), MOZ_HEADLESS: '1' },
         timeout: 60000,
     });

@@ -15,10 +15,27 @@ namespace {
 
 const std::string kOldFile = "700\r\n0\r\n";
 
+// The game in a process of its own, ended with the test at the latest.
 struct Game {
     PROCESS_INFORMATION process{};
     HWND table = nullptr;
     bool box = false;  // a box of the game's opened: no moment here asks for one
+
+    ~Game() { end(true); }
+    // Killed, or closed as a player closes it.
+    void end(bool kill) {
+        if (!process.hProcess) return;
+        if (kill) TerminateProcess(process.hProcess, 9);
+        if (!kill) PostMessageW(table, WM_CLOSE, 0, 0);
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        process = {};
+    }
+    bool enabled(int id) const { return IsWindowEnabled(GetDlgItem(table, id)); }
+    void click(int id) const {
+        SendMessageTimeoutW(GetDlgItem(table, id), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    }
 };
 
 // The game's table, once shown, and any box it opened.
@@ -60,19 +77,8 @@ bool start(Game& game) {
     if (!CreateProcessW(program.data(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &info, &game.process))
         return false;
-    if (waitOn(
-            game, [&] { return game.table != nullptr; }, 30000))
-        return true;
-    TerminateProcess(game.process.hProcess, 9);
-    return false;
-}
-
-void end(Game& game, bool kill) {
-    if (kill) TerminateProcess(game.process.hProcess, 9);
-    if (!kill) PostMessageW(game.table, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(game.process.hProcess, 20000), WAIT_OBJECT_0);
-    CloseHandle(game.process.hThread);
-    CloseHandle(game.process.hProcess);
+    return waitOn(
+        game, [&] { return game.table != nullptr; }, 30000);
 }
 
 // A moment, not a wait: the kill lands that far into whatever runs.
@@ -96,6 +102,18 @@ std::optional<std::string> cashOf(const std::string& bytes) {
     return read.debt ? read.cash : std::nullopt;
 }
 
+struct Moment {
+    const char* name;
+    bool toTheSave;  // killed once the folder shows the save begun
+    int micros;      // and this far into it
+    bool toTheEnd;   // killed once the round is over
+};
+
+// The game's controls, by their ids.
+struct Ids {
+    int start, deal, stop, cash;
+};
+
 class KilledRound : public WinWindowTest {
   protected:
     // %APPDATA%\Korvane, where the game plays: in this test's wine prefix, in the build tree.
@@ -105,26 +123,45 @@ class KilledRound : public WinWindowTest {
         std::ifstream in(file_, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
-    void setCashFile(const std::string& bytes) const {
+
+    // Starts the game on the old file, kills it at `m` and reads the file it left;
+    // `saving`: the folder had changed by then.
+    std::string killAt(const Moment& m, const Ids& ids, bool& saving) {
         CreateDirectoryW(folder_.c_str(), nullptr);
-        std::ofstream(file_, std::ios::binary) << bytes;
+        std::ofstream(file_, std::ios::binary) << kOldFile;
+        Game game;
+        if (!start(game)) return "(no table)";
+        const HANDLE watch = FindFirstChangeNotificationW(
+            folder_.c_str(), FALSE,
+            FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
+        game.click(ids.start);
+        // The player's turn, or a round the deal itself settled.
+        const bool stopped =
+            m.micros < 0 ||
+            waitOn(
+                game, [&] { return game.enabled(ids.deal) || game.enabled(ids.start); }, 15000);
+        if (m.micros >= 0 && game.enabled(ids.deal)) game.click(ids.stop);
+        const bool reached =
+            stopped && (!m.toTheSave || WaitForSingleObject(watch, 20000) == WAIT_OBJECT_0);
+        spin(m.micros);
+        if (m.toTheEnd && !waitOn(
+                              game, [&] { return game.enabled(ids.start); }, 20000))
+            return "(no end of the round)";
+        game.end(true);
+        saving = WaitForSingleObject(watch, 0) == WAIT_OBJECT_0;
+        FindCloseChangeNotification(watch);
+        return reached ? cashFile() : "(the moment never came)";
     }
 };
 
 TEST_F(KilledRound, LeavesTheOldCashFileOrAWholeNewOne) {
-    // The game's controls by their ids, which a table made here has too.
+    // The game's controls have the ids a table made here gives them.
     open();
-    const int startId = GetDlgCtrlID(window(form().Command3)),
-              dealId = GetDlgCtrlID(window(form().Command1)),
-              stopId = GetDlgCtrlID(window(form().Command2)),
-              cashId = GetDlgCtrlID(window(form().Label10));
+    const auto id = [&](const Widget& control) { return GetDlgCtrlID(window(control)); };
+    const Ids ids{id(form().Command3), id(form().Command1), id(form().Command2),
+                  id(form().Label10)};
     table_.reset();
-    const struct {
-        const char* moment;
-        bool toTheSave;  // killed once the folder shows the save begun
-        int micros;      // and this far into it
-        bool toTheEnd;   // killed once the round is over
-    } moments[] = {
+    const Moment moments[] = {
         {"in the deal", false, -1, false},
         {"while the dealer draws", false, 0, false},
         // Writing and flushing the fresh file takes a few milliseconds here.
@@ -133,40 +170,12 @@ TEST_F(KilledRound, LeavesTheOldCashFileOrAWholeNewOne) {
         {"4 ms into the save", true, 4000, false},
         {"after the round", false, 0, true},
     };
-    for (const auto& m : moments) {
-        SCOPED_TRACE(m.moment);
-        setCashFile(kOldFile);
-        Game game;
-        ASSERT_TRUE(start(game));
-        const HANDLE watch = FindFirstChangeNotificationW(
-            folder_.c_str(), FALSE,
-            FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
-        ASSERT_NE(watch, INVALID_HANDLE_VALUE);
-        const auto enabled = [&](int id) { return IsWindowEnabled(GetDlgItem(game.table, id)); };
-        const auto click = [&](int id) {
-            SendMessageTimeoutW(GetDlgItem(game.table, id), BM_CLICK, 0, 0, SMTO_NORMAL, 5000,
-                                nullptr);
-        };
-        click(startId);
-        if (m.micros >= 0) {
-            // The player's turn, or a round the deal itself settled.
-            ASSERT_TRUE(waitOn(
-                game, [&] { return enabled(dealId) || enabled(startId); }, 15000));
-            if (enabled(dealId)) click(stopId);
-        }
-        if (m.toTheSave) {
-            ASSERT_EQ(WaitForSingleObject(watch, 20000), WAIT_OBJECT_0);
-        }
-        spin(m.micros);
-        if (m.toTheEnd) {
-            ASSERT_TRUE(waitOn(
-                game, [&] { return enabled(startId); }, 20000));
-        }
-        end(game, true);
-        const bool saving = WaitForSingleObject(watch, 0) == WAIT_OBJECT_0;
-        FindCloseChangeNotification(watch);
-        const std::string bytes = cashFile();
+    for (const Moment& m : moments) {
+        SCOPED_TRACE(m.name);
+        bool saving = false;
+        const std::string bytes = killAt(m, ids, saving);
         EXPECT_TRUE(bytes == kOldFile || cashOf(bytes)) << bytes;
+        // Before the settlement nothing is saved.
         if (!m.toTheSave && !m.toTheEnd && !saving) {
             EXPECT_EQ(bytes, kOldFile);
         }
@@ -174,9 +183,9 @@ TEST_F(KilledRound, LeavesTheOldCashFileOrAWholeNewOne) {
     Game again;
     ASSERT_TRUE(start(again));
     wchar_t shown[64] = L"";
-    GetWindowTextW(GetDlgItem(again.table, cashId), shown, 64);
+    GetWindowTextW(GetDlgItem(again.table, ids.cash), shown, 64);
     EXPECT_EQ(narrow(shown), cashOf(cashFile()).value_or("(not a cash file)"));
-    end(again, false);
+    again.end(false);
 }
 
 }  // namespace

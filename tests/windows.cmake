@@ -2,9 +2,10 @@
 # The tests of the Windows build, each a Windows program run under wine in the
 # build tree's own prefix (cmake/KorvaneWindows.cmake), one wine start a
 # program: the core's tests, the Windows services' own, every driver script
-# against the native driver's output and cash file, and the installer. What only
-# a POSIX system shows (links and their owners, modes, another user, kills,
-# strace's faults, the sanitizers) is tested on Linux alone.
+# against the native driver's output and cash file, and the installer (the game
+# killed during a round is the window's tests'). What only a POSIX system shows
+# (links and their owners, modes, another user, a save killed at thousands of
+# random moments, strace's faults, the sanitizers) is tested on Linux alone.
 add_executable(core_test ${core_test_sources})
 target_link_libraries(core_test PRIVATE korvane_drive korvane_access GTest::gtest_main GTest::gmock)
 korvane_layer_root(tests tests_root)

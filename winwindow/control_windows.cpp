@@ -76,10 +76,15 @@ void showRange(const ControlWindow& self, const Shown& now) {
 
 }  // namespace
 
-HWND createControlWindow(ControlWindow& self, HWND parent, int id) {
+HWND createControlWindow(ControlWindow& self, HWND parent, int id, const Shown& first, UINT dpi) {
     const Kind kind = kindOf(self.control->kind());
+    const PixelPlace p = atDpi(first.place, dpi);
+    // As showState: a label switched off is not disabled.
+    const bool off = !first.enabled && self.control->kind() != ControlKind::Label;
+    const DWORD state = (first.visible ? WS_VISIBLE : 0) | (off ? WS_DISABLED : 0);
     self.hwnd = CreateWindowExW(
-        0, kind.windowClass, L"", WS_CHILD | WS_CLIPSIBLINGS | kind.style, 0, 0, 0, 0, parent,
+        0, kind.windowClass, wide(first.text).c_str(),
+        WS_CHILD | WS_CLIPSIBLINGS | kind.style | state, p.left, p.top, p.width, p.height, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), &self);
     // The switch's words take the table's colours only when drawn the classic way.
     if (self.control->kind() == ControlKind::CheckBox) SetWindowTheme(self.hwnd, L"", L"");

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "winwindow/system_library.h"
 #include "winwindow/wide_text.h"
 
 namespace korvane {
@@ -192,13 +193,19 @@ LONG msaaRole(SpokenRole role) {
 LRESULT spokenObject(HWND hwnd, WPARAM wParam, LPARAM lParam, const Widget& control,
                      const std::shared_ptr<Voice>& voice) {
     if (static_cast<LONG>(lParam) != OBJID_CLIENT) return 0;
+    // The accessibility library, loaded when a screen reader first asks.
+    const auto standard = systemFunction<decltype(CreateStdAccessibleObject)>(
+        L"oleacc.dll", "CreateStdAccessibleObject");
+    const auto answerWith =
+        systemFunction<decltype(LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
     IAccessible* system = nullptr;
-    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&system))))
+    if (!standard || !answerWith ||
+        FAILED(
+            standard(hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&system))))
         return 0;
     // Counted from here: the screen reader's references keep it, the last Release ends it.
     auto* object = new SpokenObject(system, hwnd, control, voice);
-    const LRESULT answer = LresultFromObject(__uuidof(IAccessible), wParam, object);
+    const LRESULT answer = answerWith(__uuidof(IAccessible), wParam, object);
     object->Release();
     return answer;
 }

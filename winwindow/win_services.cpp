@@ -2,11 +2,11 @@
 #include "winwindow/win_services.h"
 
 #include <commctrl.h>
-#include <mmsystem.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "winwindow/system_library.h"
 #include "winwindow/wide_text.h"
 #include "winwindow/window_kind.h"
 
@@ -90,7 +90,7 @@ BoxAnswer WinBoxes::show(const BoxRequest& request) {
 }
 
 WinSound::~WinSound() {
-    if (hold_.up()) PlaySoundW(nullptr, nullptr, 0);
+    if (playSound_) playSound_(nullptr, nullptr, 0);
 }
 
 void WinSound::play(const std::string& file) {
@@ -107,7 +107,8 @@ void WinSound::ready() {
 }
 
 void WinSound::start(const std::wstring& path) {
-    PlaySoundW(path.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
+    if (!playSound_) playSound_ = systemFunction<decltype(PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+    if (playSound_) playSound_(path.c_str(), nullptr, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
 }
 
 WinTimers::WinTimers() {

@@ -4,6 +4,8 @@
 // is a message to a window of the table's thread, so it comes while a box's own
 // message loop runs, and a box opened by a tick runs its loop inside that one.
 #include <windows.h>
+// after windows.h, whose types it uses
+#include <mmsystem.h>
 
 #include <map>
 #include <string>
@@ -41,6 +43,8 @@ class WinSound : public Sound {
   private:
     void start(const std::wstring& path);
     CueHold<std::wstring> hold_;
+    // The sound library, from the first cue on.
+    decltype(&PlaySoundW) playSound_ = nullptr;
 };
 
 class WinTimers : public TimerHost {

@@ -25,7 +25,8 @@ WinView::WinView(Form1& form) : form_(form), access_(form), screen_(form), spoke
     hwnd_ = CreateWindowExW(0, kTableClass, L"", kTableStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                             nullptr, nullptr, GetModuleHandleW(nullptr), this);
     dpi_ = GetDpiForWindow(hwnd_);
-    createWindows();
+    const std::vector<ShownChange> first = screen_.update();
+    createWindows(first);
     ring_ = std::make_unique<FocusRing>(hwnd_);
     keys_ = std::make_unique<WinKeys>(
         hwnd_, access_, [this](const Widget& control) { return windowFor(control); },
@@ -34,7 +35,7 @@ WinView::WinView(Form1& form) : form_(form), access_(form), screen_(form), spoke
     // The one place the screen catches up with the table: after every event it
     // handles, and before every box it opens.
     form_.afterEvent = [this] { refresh(); };
-    refresh();
+    refreshWith(first, kMadeAspects);
 }
 
 WinView::~WinView() {
@@ -47,7 +48,11 @@ WinView::~WinView() {
     }
 }
 
-void WinView::createWindows() {
+void WinView::createWindows(const std::vector<ShownChange>& first) {
+    std::map<const Widget*, const Shown*> firstShown;
+    for (const ShownChange& change : first)
+        firstShown[change.control] = change.now;
+    const Shown unseen;
     int id = kFirstId;
     for (Widget* control : screen_.controls()) {
         if (access_.secret(*control)) {
@@ -59,7 +64,9 @@ void WinView::createWindows() {
         const auto frame =
             control->container ? byControl_.find(control->container) : byControl_.end();
         const HWND parent = frame != byControl_.end() ? frame->second->hwnd : hwnd_;
-        const HWND window = createControlWindow(*made, parent, id++);
+        const auto shown = firstShown.find(control);
+        const HWND window = createControlWindow(
+            *made, parent, id++, shown != firstShown.end() ? *shown->second : unseen, dpi_);
         SetWindowSubclass(window, &WinView::controlHook, 1, reinterpret_cast<DWORD_PTR>(this));
         spoken_.add(*control, window);
         byWindow_[window] = made.get();
@@ -82,11 +89,15 @@ const Widget* WinView::controlOf(HWND window) const {
 }
 
 void WinView::refresh() {
+    refreshWith(screen_.update(), 0);
+}
+
+void WinView::refreshWith(const std::vector<ShownChange>& changes, unsigned made) {
     keys_->beforeRefresh();
     refreshWindow(false);
-    for (const ShownChange& change : screen_.update()) {
-        if (const auto made = byControl_.find(change.control); made != byControl_.end())
-            showControl(*made->second, *change.now, change.aspects, dpi_, gdi_, images_);
+    for (const ShownChange& change : changes) {
+        if (const auto window = byControl_.find(change.control); window != byControl_.end())
+            showControl(*window->second, *change.now, change.aspects & ~made, dpi_, gdi_, images_);
         else if (switches_.has(*change.control))
             switches_.show(*change.control, *change.now, hwnd_, dpi_);
     }

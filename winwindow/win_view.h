@@ -62,7 +62,9 @@ class WinView {
     LRESULT colours(HDC dc, HWND control);
     void paint();
 
-    void createWindows();
+    void createWindows(const std::vector<ShownChange>& first);
+    // Shows `changes`, but of the windows only the aspects not in `made`.
+    void refreshWith(const std::vector<ShownChange>& changes, unsigned made);
     void refreshWindow(bool rescaled);
     void rescale(UINT dpi, const RECT& suggested);
     void click(Widget& control);

@@ -78,22 +78,30 @@ TEST_F(WinWindow, PlaysARoundByKeysAndByMouse) {
     }
 }
 
+// Each window as it was made (dpi 0: as the table opens, at 96) and then moved to a monitor
+// of another scale: in its place, shown or hidden, with its text.
 TEST_F(WinWindow, PlacesEveryControlAtTheMonitorsScale) {
     open();
-    for (const UINT dpi : {96u, 144u, 192u}) {
+    for (const UINT dpi : {0u, 96u, 144u, 192u}) {
         RECT suggested{0, 0, 100, 100};
-        SendMessageW(table(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                     reinterpret_cast<LPARAM>(&suggested));
-        const auto scaled = [dpi](int px) { return MulDiv(px, static_cast<int>(dpi), 96); };
-        const ScreenTable screen(form());
-        for (const Widget* control : screen.controls()) {
+        if (dpi)
+            SendMessageW(table(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+        const auto scaled = [dpi](int px) {
+            return dpi ? MulDiv(px, static_cast<int>(dpi), 96) : px;
+        };
+        ScreenTable screen(form());
+        for (const ShownChange& change : screen.update()) {
+            const Widget* control = change.control;
             const HWND hwnd = window(*control);
             if (!hwnd) continue;  // the cheat switches are painted on the cloth
+            SCOPED_TRACE(control->name() + " at " + std::to_string(dpi) + " dpi");
+            EXPECT_EQ((GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0, change.now->visible);
+            EXPECT_EQ(shown(*control), wide(change.now->text));
             RECT at;
             GetWindowRect(hwnd, &at);
             MapWindowPoints(HWND_DESKTOP, table(), reinterpret_cast<POINT*>(&at), 2);
             const PixelPlace p = pixelPlace(control->placeOnWindow());
-            SCOPED_TRACE(control->name() + " at " + std::to_string(dpi) + " dpi");
             EXPECT_NEAR(at.left, scaled(p.left), 1);
             EXPECT_NEAR(at.top, scaled(p.top), 1);
             EXPECT_NEAR(at.right - at.left, scaled(p.width), 1);

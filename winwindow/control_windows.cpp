@@ -51,11 +51,15 @@ void showPlace(const ControlWindow& self, const Shown& now, UINT dpi) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A label switched off keeps its colours, as in the other windows; the table
+// refuses its clicks itself.
+bool disabledWindow(const ControlWindow& self, const Shown& now) {
+    return !now.enabled && self.control->kind() != ControlKind::Label;
+}
+
 void showState(const ControlWindow& self, const Shown& now) {
     ShowWindow(self.hwnd, now.visible ? SW_SHOWNA : SW_HIDE);
-    // A label switched off keeps its colours, as in the other windows; the
-    // table refuses its clicks itself.
-    if (self.control->kind() != ControlKind::Label) EnableWindow(self.hwnd, now.enabled);
+    EnableWindow(self.hwnd, !disabledWindow(self, now));
 }
 
 void showLook(ControlWindow& self, const Shown& now, UINT dpi, GdiCache& gdi) {
@@ -79,9 +83,8 @@ void showRange(const ControlWindow& self, const Shown& now) {
 HWND createControlWindow(ControlWindow& self, HWND parent, int id, const Shown& first, UINT dpi) {
     const Kind kind = kindOf(self.control->kind());
     const PixelPlace p = atDpi(first.place, dpi);
-    // As showState: a label switched off is not disabled.
-    const bool off = !first.enabled && self.control->kind() != ControlKind::Label;
-    const DWORD state = (first.visible ? WS_VISIBLE : 0) | (off ? WS_DISABLED : 0);
+    const DWORD state =
+        (first.visible ? WS_VISIBLE : 0) | (disabledWindow(self, first) ? WS_DISABLED : 0);
     self.hwnd = CreateWindowExW(
         0, kind.windowClass, wide(first.text).c_str(),
         WS_CHILD | WS_CLIPSIBLINGS | kind.style | state, p.left, p.top, p.width, p.height, parent,

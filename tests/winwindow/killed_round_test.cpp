@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "bank/cash_file.h"
+#include "platform/text_lines.h"
 #include "tests/winwindow/win_fixture.h"
 #include "winsys/cash_folder.h"
 #include "winwindow/win_view.h"
@@ -94,11 +95,9 @@ void spin(int micros) {
 // The cash line when `bytes` are a whole cash file as the game reads it, two
 // lines each ended by CR LF; nothing otherwise.
 std::optional<std::string> cashOf(const std::string& bytes) {
-    const auto first = bytes.find("\r\n");
-    const auto second = first == std::string::npos ? first : bytes.find("\r\n", first + 2);
-    if (second == std::string::npos || second + 2 != bytes.size()) return std::nullopt;
-    const CashFileContent read =
-        readCashLines({bytes.substr(0, first), bytes.substr(first + 2, second - first - 2)});
+    const std::vector<std::string> lines = splitLines(bytes);
+    if (lines.size() != 2 || joinLines(lines) != bytes) return std::nullopt;
+    const CashFileContent read = readCashLines(lines);
     return read.debt ? read.cash : std::nullopt;
 }
 

@@ -206,7 +206,7 @@ bench-windows: windows
 # holds what the tests run under node: the driver, the number sample and the
 # page's backend on a page without a browser.
 WEB_TARGETS ?= korvane-web korvane-offline
-WEB_TEST_TARGETS := korvane-web korvane-offline korvane-drive number_sample page_loop_test
+WEB_TEST_TARGETS := korvane-web-tests
 web:
 	$(call install_missing,$(WEB_PACKAGES))
 	KORVANE_WERROR=$(KORVANE_WERROR) JOBS=$(JOBS) tools/web_tree.sh $(WEB) $(WEB_TARGETS)

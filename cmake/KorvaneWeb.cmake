@@ -25,3 +25,9 @@ set_target_properties(page_loop_test PROPERTIES
 foreach(for_node korvane-drive number_sample page_loop_test)
     target_link_options(${for_node} PRIVATE -O1)
 endforeach()
+
+# Everything the tests run, as one target: `cmake --build` given several targets
+# of a Makefiles tree builds them one after another, the page's long link alone
+# on the machine; as one target they build side by side.
+add_custom_target(korvane-web-tests)
+add_dependencies(korvane-web-tests korvane-web korvane-offline korvane-drive number_sample page_loop_test)

@@ -236,9 +236,8 @@ web-serve: web
 
 # Renews the pictures of the table in the README.
 screenshot: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/window/window_test --gtest_filter='*Screenshot*'
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/window/window_round_test --gtest_filter='*ToItsEnd'
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/window/presentation_test --gtest_filter='*Chooser*:*Rules*'
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./tests/window/window_test \
+	    --gtest_filter='*Screenshot*:WindowRound.*:Presentation.*Chooser*:Presentation.*Rules*'
 	cp $(BUILD)/table.png $(BUILD)/round.png $(BUILD)/chooser.png $(BUILD)/rules.png docs/
 
 # The Windows table after the round its test plays by keys, as wine shows it on Xvfb.

@@ -196,10 +196,11 @@ bench: deps web web-deps
 # prefix of the bench's own ($(WIN)/wine-bench: the table plays in its %APPDATA%).
 # Xvfb has no sound card: what ALSA says of that as wine looks for one is left out.
 bench-windows: windows
-	cmake --build $(WIN) -j$(JOBS) --target win_bench minimal_win
+	cmake --build $(WIN) -j$(JOBS) --target win_bench minimal_win least_win
 	@set -o pipefail; xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
 	    tools/windows/wine.sh $(CURDIR)/$(WIN)/wine-bench $(WIN)/bench/win/win_bench.exe \
 	    $(WIN)/packaging/windows/stage/Korvane/Korvane.exe $(WIN)/bench/win/minimal_win.exe \
+	    $(WIN)/bench/win/least_win.exe \
 	    $(WIN)/Korvane-windows.zip 2>&1 | { grep -v '^ALSA lib' || true; }
 
 # The table as a web page: a folder of static files in $(WEB)/site. The same tree

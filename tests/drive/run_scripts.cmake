@@ -32,7 +32,11 @@ foreach(script IN LISTS scripts)
         string(REPLACE "${windows_folder}" "<folder>/" actual "${actual}")
     endif()
     if(NOT code EQUAL 0 OR NOT actual STREQUAL expected)
-        message(SEND_ERROR "${name}: output differs (exit ${code}); see ${folder}/stdout")
+        # The folder is gone with a CI run's tree: what the run said goes in the log.
+        file(READ "${folder}/stderr" said LIMIT 4000)
+        string(LENGTH "${actual}" printed)
+        message(SEND_ERROR "${name}: output differs (exit ${code}, ${printed} bytes printed); "
+                           "see ${folder}/stdout; its errors:\n${said}")
     endif()
     if(EXISTS "${SCRIPTS}/${name}.err")
         file(READ "${SCRIPTS}/${name}.err" expected_err)

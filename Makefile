@@ -187,8 +187,8 @@ bench: deps web web-deps
 	cmake --build $(BUILD) -j$(JOBS) --target rounds_bench qt_bench
 	$(BUILD)/bench/rounds_bench
 	xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" $(BUILD)/bench/qt_bench
-	bench/web/build_minimal.sh $(BUILD)/bench/web-minimal
-	node bench/web/web_bench.mjs $(WEB)/site $(BUILD)/bench/web-minimal $(BUILD)/bench/web-work
+	KORVANE_WERROR=$(KORVANE_WERROR) JOBS=$(JOBS) tools/web_tree.sh $(WEB) minimal_page
+	node bench/web/web_bench.mjs $(WEB)/site $(WEB)/bench-minimal $(BUILD)/bench/web-work
 	@$(MAKE) bench-windows
 
 # The table for Windows against a minimal window under wine, each started from

@@ -71,6 +71,28 @@ long field(const std::string& line, const std::string& name) {
     return at == std::string::npos ? -1 : std::atol(line.c_str() + at + name.size() + 1);
 }
 
+struct Medians {
+    double ms, kb;  // to the first painted frame; peak resident memory
+};
+
+// Each program started nine times, all of them in turns, after one start each
+// that warms the disk caches.
+std::vector<Medians> inTurns(const std::vector<const char*>& programs) {
+    std::vector<std::vector<double>> ms(programs.size()), kb(programs.size());
+    for (const char* program : programs)
+        runProbe(program, 0);
+    for (int i = 0; i < 9; ++i)
+        for (size_t p = 0; p < programs.size(); ++p) {
+            const Run run = runProbe(programs[p], 0);
+            ms[p].push_back(run.paintedMs);
+            kb[p].push_back(double(field(run.memoryLine, "max_rss_kb")));
+        }
+    std::vector<Medians> medians;
+    for (size_t p = 0; p < programs.size(); ++p)
+        medians.push_back({median(ms[p]), median(kb[p])});
+    return medians;
+}
+
 // A PulseAudio of the bench's own with one silent sink, in `folder`, for
 // PULSE_SERVER; 0 where PulseAudio is not installed.
 pid_t startSoundServer(const std::string& folder) {
@@ -113,31 +135,20 @@ int main() {
                 getenv("DISPLAY") ? "the X display" : "the offscreen platform",
                 sound > 0 ? "a silent sink of the bench's own PulseAudio"
                           : "whatever sound server there is (PulseAudio is not installed)");
-    // The table, the least a table can be and the minimal window, in turns.
-    const char* programs[] = {KORVANE_TABLE, KORVANE_LEAST, KORVANE_MINIMAL};
-    std::vector<double> ms[3], kb[3];
-    for (const char* program : programs)
-        runProbe(program, 0);  // warm the disk caches for each
-    for (int i = 0; i < 9; ++i)
-        for (int p = 0; p < 3; ++p) {
-            const Run run = runProbe(programs[p], 0);
-            ms[p].push_back(run.paintedMs);
-            kb[p].push_back(double(field(run.memoryLine, "max_rss_kb")));
-        }
-    const double t = median(ms[0]), l = median(ms[1]), m = median(ms[2]);
+    const std::vector<Medians> medians = inTurns({KORVANE_TABLE, KORVANE_LEAST, KORVANE_MINIMAL});
+    const Medians table = medians[0], least = medians[1], minimal = medians[2];
     std::printf(
         "start-up: table %.1f ms, minimal window %.1f ms to the first painted frame "
         "(medians of 9): %.2fx (aim: within 1.2x)\n",
-        t, m, t / m);
-    const double tk = median(kb[0]), lk = median(kb[1]), mk = median(kb[2]);
+        table.ms, minimal.ms, table.ms / minimal.ms);
     std::printf(
         "memory: table %.0f KiB, minimal window %.0f KiB peak resident, the start-up cue "
         "played (medians of 9): %.2fx (aim: within 1.2x)\n",
-        tk, mk, tk / mk);
+        table.kb, minimal.kb, table.kb / minimal.kb);
     std::printf(
         "the least table (the minimal window with one word, one button and the start-up cue): "
         "start-up %.1f ms, %.2fx the minimal window; memory %.0f KiB, %.2fx\n",
-        l, l / m, lk, lk / mk);
+        least.ms, least.ms / minimal.ms, least.kb, least.kb / minimal.kb);
     const Run idleTable = runProbe(KORVANE_TABLE, 5), idleMinimal = runProbe(KORVANE_MINIMAL, 5);
     std::printf("idle 5 s: table %s\n          minimal %s\n", idleTable.idleLine.c_str(),
                 idleMinimal.idleLine.c_str());

@@ -42,14 +42,74 @@ HBITMAP dibOf(const Pixels& pixels) {
     return bitmap;
 }
 
+bool decode(IWICImagingFactory* factory, const std::wstring& resource, Pixels& into) {
+    const HRSRC found = FindResourceW(nullptr, resource.c_str(), MAKEINTRESOURCEW(10));  // RCDATA
+    const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
+    if (!factory || !bytes) return false;
+    Held<IWICStream> stream;
+    Held<IWICBitmapDecoder> decoder;
+    Held<IWICBitmapFrameDecode> frame;
+    Held<IWICFormatConverter> converter;
+    UINT width = 0, height = 0;
+    const bool read =
+        SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromMemory(bytes, SizeofResource(nullptr, found))) &&
+        SUCCEEDED(factory->CreateDecoderFromStream(stream.p, nullptr,
+                                                   WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) &&
+        SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame.p, kPremultipliedBgra, WICBitmapDitherTypeNone,
+                                        nullptr, 0.0, WICBitmapPaletteTypeCustom)) &&
+        SUCCEEDED(converter->GetSize(&width, &height));
+    if (!read) return false;
+    into = {static_cast<int>(width), static_cast<int>(height),
+            std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
+    return SUCCEEDED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(into.bgra.size()),
+                                           into.bgra.data()));
+}
+
+// The program's first picture, by its resource name.
+std::wstring firstPicture() {
+    std::wstring first;
+    EnumResourceNamesW(
+        nullptr, MAKEINTRESOURCEW(10),
+        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR into) -> BOOL {
+            if (IS_INTRESOURCE(name)) return TRUE;
+            *reinterpret_cast<std::wstring*>(into) = name;
+            return FALSE;
+        },
+        reinterpret_cast<LONG_PTR>(&first));
+    return first;
+}
+
+// Decodes one picture and forgets it: what the imaging component starts for the
+// first picture it decodes, it keeps for the process.
+void warmUp() {
+    if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) return;
+    {
+        Held<IWICImagingFactory> factory;
+        Pixels pixels;
+        if (SUCCEEDED(CoCreateInstance(kFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                       __uuidof(IWICImagingFactory),
+                                       reinterpret_cast<void**>(&factory))))
+            decode(factory.p, firstPicture(), pixels);
+    }  // the factory let go before the thread leaves the component's world
+    CoUninitialize();
+}
+
 }  // namespace
 
-ImageBank::ImageBank() {
+// The first picture decoded starts the imaging component's PNG decoder, which
+// takes wine some 15 ms: a thread of the bank's own starts it while the table's
+// windows are made, so the first frame does not wait for it.
+ImageBank::ImageBank() : warming_(warmUp) {
     CoCreateInstance(kFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
                      reinterpret_cast<void**>(&factory_));
 }
 
 ImageBank::~ImageBank() {
+    warming_.join();
     for (const auto& [key, bitmap] : bitmaps_)
         DeleteObject(bitmap);
     if (factory_) factory_->Release();
@@ -84,35 +144,8 @@ const Pixels* ImageBank::decoded(const std::string& image, bool twice) {
     if (const auto found = decoded_.find(name); found != decoded_.end())
         return found->second.width ? &found->second : nullptr;
     Pixels& pixels = decoded_[name];
-    if (!decode(name, pixels)) pixels = {};
+    if (!decode(factory_, name, pixels)) pixels = {};
     return pixels.width ? &pixels : nullptr;
-}
-
-bool ImageBank::decode(const std::wstring& resource, Pixels& into) {
-    const HRSRC found = FindResourceW(nullptr, resource.c_str(), MAKEINTRESOURCEW(10));  // RCDATA
-    const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
-    auto* bytes = static_cast<BYTE*>(loaded ? LockResource(loaded) : nullptr);
-    if (!factory_ || !bytes) return false;
-    Held<IWICStream> stream;
-    Held<IWICBitmapDecoder> decoder;
-    Held<IWICBitmapFrameDecode> frame;
-    Held<IWICFormatConverter> converter;
-    UINT width = 0, height = 0;
-    const bool read =
-        SUCCEEDED(factory_->CreateStream(&stream)) &&
-        SUCCEEDED(stream->InitializeFromMemory(bytes, SizeofResource(nullptr, found))) &&
-        SUCCEEDED(factory_->CreateDecoderFromStream(stream.p, nullptr,
-                                                    WICDecodeMetadataCacheOnDemand, &decoder)) &&
-        SUCCEEDED(decoder->GetFrame(0, &frame)) &&
-        SUCCEEDED(factory_->CreateFormatConverter(&converter)) &&
-        SUCCEEDED(converter->Initialize(frame.p, kPremultipliedBgra, WICBitmapDitherTypeNone,
-                                        nullptr, 0.0, WICBitmapPaletteTypeCustom)) &&
-        SUCCEEDED(converter->GetSize(&width, &height));
-    if (!read) return false;
-    into = {static_cast<int>(width), static_cast<int>(height),
-            std::vector<uint8_t>(static_cast<size_t>(width) * height * 4)};
-    return SUCCEEDED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(into.bgra.size()),
-                                           into.bgra.data()));
 }
 
 }  // namespace korvane

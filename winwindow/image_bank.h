@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <thread>
 #include <tuple>
 
 #include "platform/image.h"
@@ -33,9 +34,9 @@ class ImageBank {
 
   private:
     const Pixels* decoded(const std::string& image, bool twice);
-    bool decode(const std::wstring& resource, Pixels& into);
 
     IWICImagingFactory* factory_ = nullptr;
+    std::thread warming_;  // starts the imaging component's decoder; see the constructor
     std::map<std::wstring, Pixels> decoded_;
     std::map<std::tuple<Picture, UINT, COLORREF>, HBITMAP> bitmaps_;
 };

@@ -62,10 +62,14 @@ void showState(const ControlWindow& self, const Shown& now) {
     EnableWindow(self.hwnd, !disabledWindow(self, now));
 }
 
-void showLook(ControlWindow& self, const Shown& now, UINT dpi, GdiCache& gdi) {
+void takeLook(ControlWindow& self, const Shown& now, UINT dpi, GdiCache& gdi) {
     self.font = gdi.font(now.font, dpi);
     self.back = gdi.brush(now.back);
     SendMessageW(self.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(self.font), FALSE);
+}
+
+void showLook(ControlWindow& self, const Shown& now, UINT dpi, GdiCache& gdi) {
+    takeLook(self, now, dpi, gdi);
     if (self.control->kind() == ControlKind::Label) {
         const LONG_PTR style = GetWindowLongPtrW(self.hwnd, GWL_STYLE) & ~SS_TYPEMASK;
         SetWindowLongPtrW(self.hwnd, GWL_STYLE, style | labelAlignment(now.alignment));
@@ -80,8 +84,11 @@ void showRange(const ControlWindow& self, const Shown& now) {
 
 }  // namespace
 
-HWND createControlWindow(ControlWindow& self, HWND parent, int id, const Shown& first, UINT dpi) {
-    const Kind kind = kindOf(self.control->kind());
+HWND createControlWindow(ControlWindow& self, HWND parent, int id, const Shown& first, UINT dpi,
+                         GdiCache& gdi) {
+    Kind kind = kindOf(self.control->kind());
+    if (self.control->kind() == ControlKind::Label)
+        kind.style = (kind.style & ~SS_TYPEMASK) | labelAlignment(first.alignment);
     const PixelPlace p = atDpi(first.place, dpi);
     const DWORD state =
         (first.visible ? WS_VISIBLE : 0) | (disabledWindow(self, first) ? WS_DISABLED : 0);
@@ -91,6 +98,7 @@ HWND createControlWindow(ControlWindow& self, HWND parent, int id, const Shown& 
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), &self);
     // The switch's words take the table's colours only when drawn the classic way.
     if (self.control->kind() == ControlKind::CheckBox) SetWindowTheme(self.hwnd, L"", L"");
+    takeLook(self, first, dpi, gdi);
     return self.hwnd;
 }
 

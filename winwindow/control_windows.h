@@ -36,16 +36,17 @@ struct ControlWindow {
 void registerControlClasses();
 
 // The window for a control, a child of `parent`, made with its first place,
-// text and state (`first`, at `dpi`): each told afterwards would be another
+// text, state and look (`first`, at `dpi`): each told afterwards would be another
 // round of messages for every control before the first frame. `self` stays with it.
-HWND createControlWindow(ControlWindow& self, HWND parent, int id, const Shown& first, UINT dpi);
+HWND createControlWindow(ControlWindow& self, HWND parent, int id, const Shown& first, UINT dpi,
+                         GdiCache& gdi);
 
 // Shows what changed of the control (ShownAspect bits) at the window's `dpi`.
 void showControl(ControlWindow& self, const Shown& now, unsigned aspects, UINT dpi, GdiCache& gdi,
                  ImageBank& images);
 
 // What a window is made with, left out of its first showControl.
-constexpr unsigned kMadeAspects = kShownState | kShownPlace | kShownText;
+constexpr unsigned kMadeAspects = kShownState | kShownPlace | kShownText | kShownLook;
 // Every aspect a control shows, for a change of the monitor's scale.
 constexpr unsigned kScaledAspects = kShownPlace | kShownLook | kShownPicture;
 

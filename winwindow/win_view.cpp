@@ -66,7 +66,7 @@ void WinView::createWindows(const std::vector<ShownChange>& first) {
         const HWND parent = frame != byControl_.end() ? frame->second->hwnd : hwnd_;
         const auto shown = firstShown.find(control);
         const HWND window = createControlWindow(
-            *made, parent, id++, shown != firstShown.end() ? *shown->second : unseen, dpi_);
+            *made, parent, id++, shown != firstShown.end() ? *shown->second : unseen, dpi_, gdi_);
         SetWindowSubclass(window, &WinView::controlHook, 1, reinterpret_cast<DWORD_PTR>(this));
         spoken_.add(*control, window);
         byWindow_[window] = made.get();

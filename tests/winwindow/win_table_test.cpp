@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows window's own part of the game: its keys, a round by keys and by
-// mouse on the real controls, the places at each monitor's scale, what a screen
+// mouse on the real controls, the places and looks at each monitor's scale, what a screen
 // reader reads back, the cash kept on a close or at the end of the session, and
 // a second start bringing the open table up.
 #include <oleacc.h>
@@ -80,6 +80,25 @@ TEST_F(WinWindow, PlaysARoundByKeysAndByMouse) {
 
 // Each window as it was made (dpi 0: as the table opens, at 96) and then moved to a monitor
 // of another scale: in its place, shown or hidden, with its text.
+// The window's words in the table's font at the scale, and a label's where the
+// table aligns them.
+void expectLook(HWND hwnd, const Widget& control, const Shown& now, int height) {
+    const auto kind = control.kind();
+    if (kind == ControlKind::Label) {
+        const LONG_PTR alignment = GetWindowLongPtrW(hwnd, GWL_STYLE) & SS_TYPEMASK;
+        EXPECT_EQ(alignment, now.alignment == Alignment::Right    ? SS_RIGHT
+                             : now.alignment == Alignment::Centre ? SS_CENTER
+                                                                  : SS_LEFT);
+    }
+    if (kind != ControlKind::Label && kind != ControlKind::Button && kind != ControlKind::CheckBox)
+        return;  // no words, or drawn by the table in its own font
+    LOGFONTW font{};
+    ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)),
+                           sizeof font, &font));
+    EXPECT_EQ(font.lfHeight, -height);
+    EXPECT_EQ(font.lfWeight, now.font.bold ? FW_BOLD : FW_NORMAL);
+}
+
 TEST_F(WinWindow, PlacesEveryControlAtTheMonitorsScale) {
     open();
     for (const UINT dpi : {0u, 96u, 144u, 192u}) {
@@ -106,6 +125,7 @@ TEST_F(WinWindow, PlacesEveryControlAtTheMonitorsScale) {
             EXPECT_NEAR(at.top, scaled(p.top), 1);
             EXPECT_NEAR(at.right - at.left, scaled(p.width), 1);
             EXPECT_NEAR(at.bottom - at.top, scaled(p.height), 1);
+            expectLook(hwnd, *control, *change.now, scaled(change.now->font.pixelSize));
         }
     }
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of Korvane.exe, as a player unpacks it, against a minimal window and
-// the least a table can be, all started in turns by this program, which runs where they run (under
-// wine here), and the size of the zip a player downloads. The first painted frame is seen from
-// outside, so the real game is timed, not a build of it for the bench: its window shown, nothing of
-// it or of its controls left to paint, and the last paint ended.
+// the least a table can be, all started in turns by this program, which runs
+// where they run (under wine here), and the size of the zip a player downloads.
+// The first painted frame is seen from outside, so the real game is timed, not a
+// build of it for the bench: its window shown, nothing of it or of its controls
+// left to paint, and the last paint ended.
 //   win_bench KORVANE_EXE MINIMAL_EXE LEAST_EXE ZIP
 #include <windows.h>
 

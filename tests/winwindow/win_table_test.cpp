@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows window's own part of the game: its keys, a round by keys and by
-// mouse on the real controls, the places and looks at each monitor's scale, what a screen
-// reader reads back, the cash kept on a close or at the end of the session, and
-// a second start bringing the open table up.
+// mouse on the real controls, the places and looks at each monitor's scale, what
+// a screen reader reads back, the cash kept on a close or at the end of the
+// session, and a second start bringing the open table up.
 #include <oleacc.h>
 
 #include "tests/winwindow/win_fixture.h"
@@ -78,8 +78,6 @@ TEST_F(WinWindow, PlaysARoundByKeysAndByMouse) {
     }
 }
 
-// Each window as it was made (dpi 0: as the table opens, at 96) and then moved to a monitor
-// of another scale: in its place, shown or hidden, with its text.
 // The window's words in the table's font at the scale, and a label's where the
 // table aligns them.
 void expectLook(HWND hwnd, const Widget& control, const Shown& now, int height) {
@@ -99,6 +97,8 @@ void expectLook(HWND hwnd, const Widget& control, const Shown& now, int height) 
     EXPECT_EQ(font.lfWeight, now.font.bold ? FW_BOLD : FW_NORMAL);
 }
 
+// Each window as it was made (dpi 0: as the table opens, at 96) and then moved to a monitor
+// of another scale: in its place, shown or hidden, with its text and its look.
 TEST_F(WinWindow, PlacesEveryControlAtTheMonitorsScale) {
     open();
     for (const UINT dpi : {0u, 96u, 144u, 192u}) {

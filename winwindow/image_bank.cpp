@@ -42,6 +42,14 @@ HBITMAP dibOf(const Pixels& pixels) {
     return bitmap;
 }
 
+// A factory of the imaging component for the calling thread; nullptr without one.
+IWICImagingFactory* newFactory() {
+    IWICImagingFactory* factory = nullptr;
+    CoCreateInstance(kFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
+                     reinterpret_cast<void**>(&factory));
+    return factory;
+}
+
 bool decode(IWICImagingFactory* factory, const std::wstring& resource, Pixels& into) {
     const HRSRC found = FindResourceW(nullptr, resource.c_str(), MAKEINTRESOURCEW(10));  // RCDATA
     const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
@@ -88,12 +96,9 @@ std::wstring firstPicture() {
 void warmUp() {
     if (FAILED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) return;
     {
-        Held<IWICImagingFactory> factory;
+        const Held<IWICImagingFactory> factory{newFactory()};
         Pixels pixels;
-        if (SUCCEEDED(CoCreateInstance(kFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                       __uuidof(IWICImagingFactory),
-                                       reinterpret_cast<void**>(&factory))))
-            decode(factory.p, firstPicture(), pixels);
+        decode(factory.p, firstPicture(), pixels);
     }  // the factory let go before the thread leaves the component's world
     CoUninitialize();
 }
@@ -103,10 +108,7 @@ void warmUp() {
 // The first picture decoded starts the imaging component's PNG decoder, which
 // takes wine some 15 ms: a thread of the bank's own starts it while the table's
 // windows are made, so the first frame does not wait for it.
-ImageBank::ImageBank() : warming_(warmUp) {
-    CoCreateInstance(kFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
-                     reinterpret_cast<void**>(&factory_));
-}
+ImageBank::ImageBank() : warming_(warmUp), factory_(newFactory()) {}
 
 ImageBank::~ImageBank() {
     warming_.join();

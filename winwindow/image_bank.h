@@ -35,8 +35,8 @@ class ImageBank {
   private:
     const Pixels* decoded(const std::string& image, bool twice);
 
-    IWICImagingFactory* factory_ = nullptr;
     std::thread warming_;  // starts the imaging component's decoder; see the constructor
+    IWICImagingFactory* factory_ = nullptr;
     std::map<std::wstring, Pixels> decoded_;
     std::map<std::tuple<Picture, UINT, COLORREF>, HBITMAP> bitmaps_;
 };

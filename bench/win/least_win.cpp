@@ -8,18 +8,9 @@
 // after windows.h, whose types it uses
 #include <commctrl.h>
 
+#include "bench/win/cloth_window.h"
+
 namespace {
-
-constexpr int kWidth = 693, kHeight = 563;
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-
-LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
 
 struct Made {
     const wchar_t* kind;
@@ -59,19 +50,8 @@ constexpr Made kShown[] = {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSEXW kind{};
-    kind.cbSize = sizeof kind;
-    kind.lpfnWndProc = procedure;
-    kind.hInstance = instance;
-    kind.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    kind.hbrBackground = CreateSolidBrush(RGB(0, 128, 0));
-    kind.lpszClassName = L"KorvaneLeast";
-    RegisterClassExW(&kind);
-    RECT outer{0, 0, kWidth, kHeight};
-    AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
-    const HWND window = CreateWindowExW(
-        0, kind.lpszClassName, L"Least", kStyle | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, nullptr);
+    const HWND window =
+        korvane::bench::makeClothWindow(instance, L"KorvaneLeast", L"Least", WS_CLIPCHILDREN);
     const HFONT font =
         CreateFontW(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial");

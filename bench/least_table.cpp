@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLibrary>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
@@ -24,9 +23,8 @@ void tellSilence(const char*) {}
 int main(int argc, char* argv[]) {
     const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 0;
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QWidget window;
-    window.resize(693, 563);
+    korvane::bench::dressAsTable(window);
     QLabel word(QStringLiteral("BET $"), &window);
     QFont bold(QStringLiteral("Liberation Sans"));
     bold.setPixelSize(11);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline: a Qt Widgets program that shows one empty window the table's size.
 #include <QApplication>
-#include <QStyleFactory>
 #include <QWidget>
 #include <cstdlib>
 
@@ -10,9 +9,8 @@
 int main(int argc, char* argv[]) {
     const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 0;
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QWidget window;
-    window.resize(693, 563);
+    korvane::bench::dressAsTable(window);
     korvane::bench::Watch watch(&window);
     window.show();
     korvane::bench::schedule(watch, idleSeconds);

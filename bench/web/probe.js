@@ -2,7 +2,8 @@
 // Put into a page before its own scripts run: counts every wake of the page's
 // script (timers, frames, idle callbacks, messages), keeps the WebAssembly memories
 // it makes, and notes the first frame that shows the controls named in
-// __readyWhen, then the moment the first click is taken (the status line moves).
+// __readyWhen, said on the console as it comes, then the moment the first click is
+// taken (the status line moves).
 (() => {
     const probe = { wakes: 0, kinds: {}, firstFrame: -1, clickAt: -1, takenAt: -1, memories: [] };
     window.__probe = probe;
@@ -45,7 +46,10 @@
     const watch = new MutationObserver(() => {
         if (probe.firstFrame < 0 && probe.readyAsked !== true && (window.__readyWhen ?? []).every(shown)) {
             probe.readyAsked = true;
-            frame(() => (probe.firstFrame = performance.now()));
+            frame(() => {
+                probe.firstFrame = performance.now();
+                console.debug('korvane-bench: first frame');
+            });
         }
         const status = document.getElementById('Label5');
         if (probe.clickAt >= 0 && probe.takenAt < 0 && status && status.textContent.trim() !== '')

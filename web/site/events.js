@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one way into the table: the table takes the page's events from here when
 // it is ready for the next, one at a time, and none while one of its boxes
-// waits for an answer. The other scripts of the page hang on window.Korvane.
+// waits for an answer. The other scripts of the page hang on window.Korvane,
+// which index.html's own script begins.
 "use strict";
 
-window.Korvane = {};
+window.Korvane = window.Korvane || {};
 (function (K) {
     K.dom = {
         table: document.getElementById("table"),

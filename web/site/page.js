@@ -5,8 +5,8 @@
 // (services.js). This one starts the table once the page holds it.
 // The build joins the six into korvane-page.js, events.js first and this one
 // last, so the page asks for one script of its own; korvane.js, the table's, comes
-// after it. korvane.wasm is asked for with the page (index.html preloads it) and
-// compiled while the page asks for its hold on the table.
+// after it. index.html's own script asks for korvane.wasm, compiled as it comes,
+// and for the page's hold on the table, before either arrives.
 //
 // Element ids, kept stable for the tests and for anyone who styles the page:
 //   #table                  the table's client area; every control sits in it
@@ -31,11 +31,11 @@
 
 (function (K) {
     // A web host that serves the wasm under another type than application/wasm
-    // refuses it to the streaming compiler: then it is compiled from its bytes.
-    function compile(file) {
-        const fetched = () => fetch(file, { credentials: "same-origin" });
-        return WebAssembly.compileStreaming(fetched()).catch(() =>
-            fetched().then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+    // has it refused by the streaming compiler: then it is compiled from its bytes.
+    function compileFromBytes(file) {
+        return fetch(file, { credentials: "same-origin" })
+            .then((response) => response.arrayBuffer())
+            .then((bytes) => WebAssembly.compile(bytes));
     }
     // Opened from the disk, a browser may fetch nothing beside the page: the table
     // comes as a script then, korvane-wasm.js, that holds its bytes.
@@ -55,12 +55,16 @@
             "there: \"make web-serve\" in Korvane's source, or \"python3 -m http.server\" in this folder, " +
             "then http://127.0.0.1:8000/.";
     }
-    const compiled = (location.protocol === "file:" ? fromScript("korvane-wasm.js") : compile("korvane.wasm"))
+    // index.html asked for the code and the hold as it began; had its script been
+    // refused, the page asks now and holds a lease.
+    const asked = K.asked || { code: null, hold: null };
+    const served = () => (asked.code || Promise.reject()).catch(() => compileFromBytes("korvane.wasm"));
+    const compiled = (location.protocol === "file:" ? fromScript("korvane-wasm.js") : served())
         .catch((e) => {
             tellHowToServe();
             throw e;
         });
-    const claimed = K.claimTable();
+    const claimed = asked.hold || K.claimTable();
 
     window.Module = {
         // The table lives on after main() first waits for the page: some emscriptens

@@ -236,28 +236,16 @@
     };
 
     // One page of the origin holds the table; another is told so and plays nothing.
+    // index.html asks the browser's Web Locks; without them the page holds a lease.
     // A page closed a moment ago may still be letting go: a second waits for it a
     // little before it stands down.
     const patience = 1500;
     function claimTable() {
-        if (!navigator.locks) {
-            services.claim = lease.take;
-            const held = () => { lease.hold(); return 0; };
-            if (lease.take() === 0) return Promise.resolve(held());
-            return new Promise((resolve) => setTimeout(resolve, patience))
-                .then(() => (lease.take() === 0 ? held() : 1));
-        }
-        return new Promise((resolve) => {
-            const options = AbortSignal.timeout ? { signal: AbortSignal.timeout(patience) } : { ifAvailable: true };
-            navigator.locks.request("Korvane.lock", options, (lock) => {
-                if (!lock) {
-                    resolve(1);
-                    return undefined;
-                }
-                resolve(0);
-                return new Promise(() => {});  // held for the page's life
-            }).catch((e) => resolve(e && (e.name === "AbortError" || e.name === "TimeoutError") ? 1 : 0));
-        });
+        services.claim = lease.take;
+        const held = () => { lease.hold(); return 0; };
+        if (lease.take() === 0) return Promise.resolve(held());
+        return new Promise((resolve) => setTimeout(resolve, patience))
+            .then(() => (lease.take() === 0 ? held() : 1));
     }
 
     K.claimTable = claimTable;

@@ -73,8 +73,9 @@ function theBrowser(scratch, { fonts, host } = {}) {
 }
 
 // A context whose pages may reach only `origin`; anything else is refused and kept
-// in `foreign`. Boxes of the browser's own (alert, confirm) and uncaught errors of
-// a page are kept too: the table draws its own boxes and throws nothing.
+// in `foreign`. Boxes of the browser's own (alert, confirm), uncaught errors of a
+// page and what its policy refused are kept too: the table draws its own boxes and
+// throws nothing.
 // `profile`: a browser of its own keeping its profile in that folder, as a
 // player's does; only such a browser keeps a site's files or installs it, and
 // only there the page's service worker runs: once the table is up it fetches
@@ -101,6 +102,10 @@ export async function openBrowser(scratch, origin, { profile, viewport, deviceSc
             dialog.dismiss().catch(() => {});
         });
         page.on('pageerror', (error) => watch.errors.push(String(error)));
+        // A script the page's policy refuses, its own first among them, throws nothing.
+        page.on('console', (message) => {
+            if (message.type() === 'error' && /Content Security Policy/.test(message.text())) watch.errors.push(message.text());
+        });
     };
     context.on('page', follow);
     context.pages().forEach(follow);

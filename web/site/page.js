@@ -4,9 +4,9 @@
 // one at a time (events.js, keys.js) and keep the browser's side of things
 // (services.js). This one starts the table once the page holds it.
 // The build joins the six into korvane-page.js, events.js first and this one
-// last, so the page asks for one script of its own; korvane.js, the table's, comes
-// after it. index.html's own script asks for korvane.wasm, compiled as it comes,
-// and for the page's hold on the table, before either arrives.
+// last, and korvane.js, the table's, after them, so the page asks for one script.
+// index.html's own script asks for korvane.wasm, compiled as it comes, and for
+// the page's hold on the table, before the script arrives.
 //
 // Element ids, kept stable for the tests and for anyone who styles the page:
 //   #table                  the table's client area; every control sits in it

@@ -49,7 +49,6 @@ void PageAccess::refresh() {
         at->second = stop;
         page::setStop(elementId(control->name()), stop);
     }
-    focus(access_.settle(focused()));
     std::string told;
     for (const SpokenChange& change : spoken_.update()) {
         const Spoken& now = change.now;
@@ -58,6 +57,9 @@ void PageAccess::refresh() {
         const std::string words = toldOf(change);
         if (!words.empty()) told += (told.empty() ? "" : ". ") + words;
     }
+    // The focus lands once every name is set, so a screen reader says the control
+    // as it now is.
+    focus(access_.settle(focused()));
     if (!told.empty() && started_) page::announce(told);
     started_ = true;
 }
